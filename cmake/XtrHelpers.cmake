@@ -1,0 +1,33 @@
+# Small helpers shared by the CMake files of the tree.
+
+# xtr_core_library(NAME DIR [DEPS ...]): a static library made of every .cpp
+# file in DIR. Globbing keeps the subsystems independent: adding a file to a
+# folder needs no edit of a CMake file.
+function(xtr_core_library name dir)
+  file(GLOB _sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT _sources)
+    # A subsystem that has no code yet still takes part in the links.
+    set(_sources ${PROJECT_SOURCE_DIR}/cmake/empty.cpp)
+  endif()
+  add_library(${name} STATIC ${_sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  if(ARGN)
+    target_link_libraries(${name} PUBLIC ${ARGN})
+  endif()
+endfunction()
+
+# xtr_test_suite(NAME DIR LIBS...): one GoogleTest program made of every
+# .cpp file in DIR, registered with CTest test by test.
+function(xtr_test_suite name dir)
+  file(GLOB _sources CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(NOT _sources)
+    return()
+  endif()
+  add_executable(${name} ${_sources})
+  target_link_libraries(${name} PRIVATE ${ARGN} xtr_testsupport GTest::gtest GTest::gtest_main GTest::gmock)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
+    PROPERTIES ENVIRONMENT "XTR450_DATA_DIR=${XTR_RUNTIME_DIR};QT_QPA_PLATFORM=offscreen"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

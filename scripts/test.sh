@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the GoogleTest suites (widget tests
+# headless), the core suites again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a short run of every fuzz target.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+jobs=$(nproc 2>/dev/null || echo 2)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== build and test =="
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build -j "$jobs" --output-on-failure --timeout 300
+
+echo "== sanitizers (ASan + UBSan) over the core suites =="
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DXTR_SANITIZE=ON \
+  -DXTR_BUILD_GUI=OFF -DXTR_BUILD_BENCH=OFF >/dev/null
+cmake --build build-asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan -j "$jobs" --output-on-failure --timeout 600
+
+if [ -n "$(ls fuzz/*.cpp 2>/dev/null)" ]; then
+  echo "== fuzz targets (short runs) =="
+  CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DXTR_BUILD_FUZZ=ON >/dev/null
+  cmake --build build-fuzz -j "$jobs"
+  for src in fuzz/*.cpp; do
+    name=$(basename "$src" .cpp)
+    corpus=fuzz/corpus/$name
+    work=$(mktemp -d)
+    [ -d "$corpus" ] && cp -r "$corpus"/. "$work"/
+    echo "-- $name"
+    build-fuzz/bin/"$name" -max_total_time="${XTR_FUZZ_SECONDS:-20}" -print_final_stats=0 "$work" 2>&1 | tail -n 2
+    rm -rf "$work"
+  done
+fi
+echo "All tests passed."

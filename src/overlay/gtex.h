@@ -1,0 +1,40 @@
+// cmcGTex: the overlay text store. Reads the overlay text file lazily: the
+// index of entries grows one line per step only as far as a lookup needs,
+// late names move to the front, each entry remembers where its last line
+// ended and a 64-line cache keyed by file offset serves repeated reads.
+// A text that cannot be delivered is a fatal error.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace xtr {
+
+class cmcGTex {
+public:
+    cmcGTex();
+    ~cmcGTex();
+    cmcGTex(const cmcGTex&) = delete;
+    cmcGTex& operator=(const cmcGTex&) = delete;
+
+    // Only the first call has an effect (returns 1); later calls return 0.
+    int NameFile(const std::string& path);
+    const std::string& FilePath() const;
+
+    // Body line n (from 0) of the named entry, without its line end.
+    std::string Text(const std::string& name, int n);
+    std::string FirstLine(const std::string& name) { return Text(name, 0); }
+    // Body lines joined with "\n", up to the first line that begins with "#".
+    std::string AllLines(const std::string& name);
+    // True if the entry exists (runs the index scan as far as needed; never
+    // fatal). For tools and tests that check the overlay's completeness.
+    bool HasEntry(const std::string& name);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace xtr

@@ -1,0 +1,13 @@
+// The list of commands. Adding a command: write its file with a Command
+// object and add it here.
+#include "ctl/commands.h"
+
+namespace xtr::ctl {
+
+const std::vector<Command>& CommandTable()
+{
+    static const std::vector<Command> table = {};
+    return table;
+}
+
+}  // namespace xtr::ctl
