@@ -9,8 +9,17 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace xtr {
+
+// How much reading the store has done; lets tests and tools see that a
+// walk through an entry reads each line once.
+struct cmcGTexCounters {
+    std::uint64_t scanLines = 0;   // lines read by the index scan
+    std::uint64_t bodyReads = 0;   // body lines read through the line cache
+    std::uint64_t cacheHits = 0;   // ... of which the cache served
+};
 
 class cmcGTex {
 public:
@@ -31,6 +40,15 @@ public:
     // True if the entry exists (runs the index scan as far as needed; never
     // fatal). For tools and tests that check the overlay's completeness.
     bool HasEntry(const std::string& name);
+
+    // Text and AllLines without the fatal end: false when the text cannot be
+    // delivered (no such entry, no file, end of file reached).
+    bool TryText(const std::string& name, int n, std::string& text);
+    bool TryAllLines(const std::string& name, std::string& text);
+
+    const cmcGTexCounters& Counters() const;
+    // The index names found so far, in the index's current order.
+    std::vector<std::string> IndexNames() const;
 
 private:
     struct Impl;
