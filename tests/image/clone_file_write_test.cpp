@@ -1,0 +1,160 @@
+// Writing clone files: layout of the records, the header lines, and that a
+// failed save never costs the user the file that was there before.
+#include "clone_file_fixture.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace xtr::test {
+namespace {
+
+// Lets through only so many bytes, then fails like a full disk.
+std::size_t g_writeBudget = 0;
+
+std::size_t WriteWithBudget(const void* data, std::size_t size, std::FILE* file)
+{
+    const std::size_t n = std::min(size, g_writeBudget);
+    g_writeBudget -= n;
+    return std::fwrite(data, 1, n, file);
+}
+
+std::vector<std::string> FilesIn(const std::filesystem::path& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class CloneFileWriteTest : public CloneFileTest {
+protected:
+    CloneFileWriteTest()
+    {
+        writer.SetImage(&source);
+        writer.SetModelCode(0x2527);
+    }
+
+    std::string WriteAndLoad(RangeList ranges)
+    {
+        const std::string path = dir.File("out.kcl");
+        EXPECT_EQ(writer.Write(path, ranges), kKclOk);
+        return ReadWholeFile(path);
+    }
+
+    cmcKclFile writer;
+};
+
+TEST_F(CloneFileWriteTest, CloneAreaIs512RecordsOf16Bytes)
+{
+    writer.SetComment("hello");
+    writer.SetMapRevision(kKclMapRevision);
+    const std::string text = WriteAndLoad(kCloneAreaRanges);
+    EXPECT_EQ(text, "25270000\n#Comment=hello\n#MapRev=2\n" + RecordLines(source, 0, 0x1FFF));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 3 + 512);
+    EXPECT_EQ(text.substr(34, 6), "000010");
+    EXPECT_EQ(text.substr(text.size() - 39, 6), "1FF010");
+    EXPECT_TRUE(messages.asked.empty());
+}
+
+TEST_F(CloneFileWriteTest, RecordsStopAtBlockBoundariesAndRangeEnds)
+{
+    const RangePair partial[] = {{0x0005, 0x0012}, kRangeEnd};
+    EXPECT_EQ(WriteAndLoad(partial),
+              "25270000\n#Comment=\n#MapRev=-1\n" + RecordLine(source, 0x05, 11) + RecordLine(source, 0x10, 3));
+
+    // A pair reaching outside the image ends the list, as does the end pair.
+    const RangePair outside[] = {{0x10, 0x10}, {0x3FFF, 0x4000}, {0x20, 0x20}, kRangeEnd};
+    EXPECT_EQ(WriteAndLoad(outside), "25270000\n#Comment=\n#MapRev=-1\n" + RecordLine(source, 0x10, 1));
+    const RangePair firstOutside[] = {{-1, 0x10}, {0x20, 0x20}, kRangeEnd};
+    EXPECT_EQ(WriteAndLoad(firstOutside), "25270000\n#Comment=\n#MapRev=-1\n");
+    const RangePair ended[] = {{0x20, 0x2F}, {5, 4}, {0x30, 0x3F}};
+    EXPECT_EQ(WriteAndLoad(ended), "25270000\n#Comment=\n#MapRev=-1\n" + RecordLine(source, 0x20, 16));
+}
+
+TEST_F(CloneFileWriteTest, CommentStaysOneLine)
+{
+    writer.SetComment("two\nlines\r");
+    writer.SetModelCode(0x1234);
+    writer.SetExtraCode(0x56);
+    const RangePair none[] = {kRangeEnd};
+    EXPECT_EQ(WriteAndLoad(none), "12340056\n#Comment=two lines \n#MapRev=-1\n");
+}
+
+TEST_F(CloneFileWriteTest, FailedWriteKeepsTheOldFileIntact)
+{
+    const std::string old = "25270000\n#Comment=the old one\n#MapRev=2\n" + RecordLines(target, 0, 0x1FFF);
+    const std::string path = dir.Write("keep.kcl", old);
+    writer.SetWriteFunction(WriteWithBudget);
+    // Fails in the family line, in the header, and halfway through the records.
+    for (const std::size_t budget : {std::size_t{0}, std::size_t{12}, std::size_t{10000}}) {
+        g_writeBudget = budget;
+        EXPECT_EQ(writer.Write(path, kCloneAreaRanges), kKclFileAccess) << budget;
+        EXPECT_EQ(ReadWholeFile(path), old) << budget;
+        EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"keep.kcl"}) << budget;
+    }
+    ASSERT_EQ(messages.asked.size(), 3u);
+    EXPECT_EQ(messages.asked[0].text, "The file could not be used.\n\nwrite failed");
+
+    // A failed first save leaves no file at all.
+    g_writeBudget = 100;
+    EXPECT_EQ(writer.Write(dir.File("new.kcl"), kCloneAreaRanges), kKclFileAccess);
+    EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"keep.kcl"});
+
+    // With the bytes flowing again the file is replaced, its permissions kept.
+    namespace fs = std::filesystem;
+    const fs::perms mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(path, mode);
+    writer.SetWriteFunction(nullptr);
+    EXPECT_EQ(writer.Write(path, kCloneAreaRanges), kKclOk);
+    EXPECT_EQ(ReadWholeFile(path), "25270000\n#Comment=\n#MapRev=-1\n" + RecordLines(source, 0, 0x1FFF));
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, mode);
+    EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"keep.kcl"});
+}
+
+TEST_F(CloneFileWriteTest, UnopenableTargetIsAnOpenError)
+{
+    dir.Write("other.kcl", "x");
+    EXPECT_EQ(writer.Write(dir.File("no-such-folder/out.kcl"), kCloneAreaRanges), kKclFileOpen);
+    EXPECT_EQ(writer.Write(dir.Path().string(), kCloneAreaRanges), kKclFileOpen);
+    EXPECT_EQ(writer.Write("", kCloneAreaRanges), kKclFileOpen);
+    EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"other.kcl"});
+    ASSERT_EQ(messages.asked.size(), 3u);
+    EXPECT_EQ(messages.asked[0].text, "The file could not be used.\n\nopen failed");
+}
+
+TEST(CloneFileHelpers, SaveCommentFromTheImage)
+{
+    cmcEeprom image;
+    image.SetSize(0x4000);
+    const auto put = [&image](int32_t at, const std::string& bytes) {
+        image.WriteBlock(at, reinterpret_cast<const uint8_t*>(bytes.data()), static_cast<int32_t>(bytes.size()));
+    };
+    EXPECT_EQ(CloneFileComment(image), "");
+
+    put(0x188, "Hello  World\x01\x7F  ");
+    put(0x198, "Ra\x80io 1 \x1F");
+    EXPECT_EQ(CloneFileComment(image), "Hello  WorldRa io 1");
+
+    put(0x188, std::string(16, ' '));
+    EXPECT_EQ(CloneFileComment(image), "Ra io 1");
+    put(0x198, std::string("\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0", 16));
+    put(0x188, "ABCDEFGHIJKLMNOP");
+    EXPECT_EQ(CloneFileComment(image), "ABCDEFGHIJKLMNOP");
+    // Bytes outside the two comments do not belong to it.
+    put(0x187, "<");
+    put(0x1A8, ">");
+    EXPECT_EQ(CloneFileComment(image), "ABCDEFGHIJKLMNOP");
+}
+
+TEST(CloneFileHelpers, OnlyTheKnownMapRevisionIsAccepted)
+{
+    EXPECT_NE(AcceptKnownMapRevision(nullptr, 2), 0);
+    for (const int32_t revision : {-1, 0, 1, 3, 0x10002}) {
+        EXPECT_EQ(AcceptKnownMapRevision(nullptr, revision), 0) << revision;
+    }
+}
+
+}  // namespace
+}  // namespace xtr::test
