@@ -1,0 +1,41 @@
+#include "cells/cell_names.h"
+
+#include <array>
+
+namespace xtr {
+namespace {
+
+constexpr std::array<std::int32_t, kCellCount> kTableIds{{
+#define XTR_CELL(id, name) id,
+#include "cells/cell_names_table.h"
+#undef XTR_CELL
+}};
+
+constexpr std::array<std::string_view, kCellCount> kTableNames{{
+#define XTR_CELL(id, name) #name,
+#include "cells/cell_names_table.h"
+#undef XTR_CELL
+}};
+
+// A line missing or doubled in the table shifts every id after it; the
+// written-out ids catch that at compile time.
+constexpr bool IdsFollowPositions()
+{
+    for (std::size_t i = 0; i < kTableIds.size(); ++i) {
+        if (kTableIds[i] != static_cast<std::int32_t>(i)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(IdsFollowPositions(), "cell table ids must equal their positions");
+static_assert(CL_Maker_SetModeAccess == kCellCount - 1, "cell table must end at id 402");
+
+}  // namespace
+
+std::string_view CellName(std::int32_t id)
+{
+    return id >= 0 && id < kCellCount ? kTableNames[static_cast<std::size_t>(id)] : std::string_view();
+}
+
+}  // namespace xtr
