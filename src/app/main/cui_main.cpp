@@ -1,0 +1,249 @@
+#include "app/main/cui_main.h"
+
+#include "app/environ.h"
+#include "app/events.h"
+#include "app/fatal.h"
+#include "app/globals.h"
+#include "app/main/main_form.h"
+#include "app/task.h"
+#include "app/text_util.h"
+#include "image/clone_file.h"
+#include "image/image_identity.h"
+#include "overlay/gtex.h"
+#include "platform/executable_path.h"
+
+#include <filesystem>
+
+namespace xtr {
+namespace {
+
+// The extent of the cell map: every cell addresses bytes below this.
+constexpr int32_t kCellMapExtent = 0x128B;
+
+}  // namespace
+
+cuiMain::cuiMain(const std::string& overlayBase, int32_t imageSize) : imageSize_(imageSize)
+{
+    GTex().NameFile(Format("%s%s.OVL", DataDirectory().c_str(), overlayBase.c_str()));
+
+    std::error_code ec;
+    currentDirectory_ = std::filesystem::current_path(ec).string();
+
+    current_.SetSize(imageSize_);
+    reference_.CopyFrom(current_);
+
+    idleTask_ = new cmcTask();
+    idleTask_->SetHandler(IdleHandler, this);
+
+    EvMan().Register(Listener, this);
+    cuiMain::InitEnvironment();
+}
+
+cuiMain::~cuiMain()
+{
+    cmcTask::Release(idleTask_);
+    if (HasEvMan()) {
+        EvMan().Unregister(Listener, this);
+    }
+}
+
+void cuiMain::InitEnvironment()
+{
+    modelCode_ = 0;
+    extraCode_ = 0;
+}
+
+void cuiMain::AttachForm(MainForm* form)
+{
+    form_ = form;
+
+    indEnviron& env = Env();
+    if (env.modelType != 0 && env.modelType != 1) {
+        env.modelType = 0;
+    }
+    LoadInitialFile(env.modelType);
+    current_.CopyFrom(reference_);
+    ClearModified();
+    comparison_.CopyFrom(reference_);
+
+    // The main menu and the tool bar join here once they are built from
+    // the overlay; the settings-changed event refreshes them.
+    EvMan().Post(kEvSettingsChanged, 0, 0);
+
+    form_->BuildPanels(env.splitterV > 8 ? env.splitterV : 8, 8);
+    BuildTree();
+    form_->BuildStatusBar();
+
+    if (imageSize_ < kCellMapExtent) {
+        Fatal("Self Check Error.\nEEPROM Map is too large.");
+    }
+    idleTask_->SetPeriod(50);
+    form_->Show();
+}
+
+void cuiMain::BuildTree()
+{
+    // The navigation tree is built from "GI_Tree_Main" by the tree view;
+    // until it exists there is nothing to rebuild, and nothing to announce.
+}
+
+int cuiMain::CheckImageIdentity(const cmcEeprom& image, bool withMaker)
+{
+    return xtr::CheckImageIdentity(image, withMaker);
+}
+
+int cuiMain::CheckImageNewer(const cmcEeprom& image)
+{
+    return xtr::CheckImageNewer(image);
+}
+
+void cuiMain::ImageLoaded(cmcEeprom&) {}
+
+void cuiMain::PrepareImage(cmcEeprom&) {}
+
+void cuiMain::CountProblems(int& errors, int& warnings)
+{
+    // The consistency check list runs here once the check cells exist.
+    errors = 0;
+    warnings = 0;
+}
+
+void cuiMain::LoadInitialFile(int modelType)
+{
+    const std::string path = DataDirectory() + GTex().Text("GI_App_InitialFile", modelType);
+    cmcKclFile file;
+    file.SetImage(&reference_);
+    file.SetModelCode(modelCode_);
+    file.SetExtraCode(extraCode_);
+    file.SetMapRevisionCheck(AcceptKnownMapRevision, nullptr);
+    if (file.Read(path, RangeList(kCloneAreaRanges)) != kKclOk || CheckImageIdentity(reference_, false) != 0) {
+        Fatal(Format("Cannot open '%s'.", path.c_str()));
+    }
+    PrepareImage(reference_);
+}
+
+void cuiMain::CloneWrite() {}
+
+void cuiMain::KeyTyped(char) {}
+
+void cuiMain::LayoutStatusBar() {}
+
+void cuiMain::DrawStatusPanel(int panel, const Rect& rect, Canvas& canvas)
+{
+    if (panel != 0) {
+        return;
+    }
+    canvas.FillRect(rect, statusBackColor_);
+    const int y = rect.top + (rect.Height() - canvas.TextHeight(statusText_)) / 2;
+    canvas.DrawText(rect.left, y, statusText_, statusTextColor_);
+}
+
+void cuiMain::SetModified()
+{
+    modified_ = true;
+    UpdateTitle();
+}
+
+void cuiMain::ClearModified()
+{
+    spare_.CopyFrom(current_);
+    modified_ = false;
+    UpdateTitle();
+}
+
+void cuiMain::UpdateTitle()
+{
+    if (form_ == nullptr) {
+        return;
+    }
+    std::string name = fileName_.empty() ? (std::filesystem::path(currentDirectory_) / "Untitled").string() : fileName_;
+    name = std::filesystem::path(name).filename().string();
+    form_->SetTitle(name + " - " + GTex().FirstLine("GI_Sys_AppTitle"));
+}
+
+void cuiMain::ImageChanged()
+{
+    if (!delayedCheck_) {
+        delayedCheck_ = std::make_unique<cmcTick>();
+    }
+    delayedCheck_->Start(250);
+    if (!modified_ && current_.Differs(spare_)) {
+        SetModified();
+    }
+}
+
+bool cuiMain::QueryClose()
+{
+    if (form_ == nullptr) {
+        return true;
+    }
+    // Refused while a transfer, printing or the About box holds the form.
+    if (!form_->IsEnabled()) {
+        return false;
+    }
+    indEnviron& env = Env();
+    const Rect bounds = form_->NormalBounds();
+    env.windowLeft = bounds.left;
+    env.windowTop = bounds.top;
+    env.windowWidth = bounds.Width();
+    env.windowHeight = bounds.Height();
+    env.splitterV = form_->LeftPanelWidth();
+    return true;
+}
+
+void cuiMain::FormClosed()
+{
+    if (idleTask_ != nullptr) {
+        idleTask_->SetPeriod(-1);
+    }
+}
+
+void cuiMain::PeriodicStep()
+{
+    // Reopening the sheet after a rebuild and printing page by page join
+    // this step with the sheet engine and printing.
+    if (delayedCheck_ && delayedCheck_->Remaining() == 0) {
+        delayedCheck_.reset();
+        int errors = 0;
+        int warnings = 0;
+        CountProblems(errors, warnings);
+        EvMan().Post(kEvDelayedActionDone, 0, 0);
+    }
+}
+
+void cuiMain::IdleHandler(void* context, cmcTask*)
+{
+    static_cast<cuiMain*>(context)->PeriodicStep();
+}
+
+void cuiMain::Listener(void* context, const cmcEvent& event)
+{
+    static_cast<cuiMain*>(context)->OnEvent(event);
+}
+
+void cuiMain::OnEvent(const cmcEvent& event)
+{
+    switch (event.type) {
+    case kEvSettingsChanged:
+        EvMan().Send(kEvRefreshMenus, 0, 0);
+        EvMan().Send(kEvRefreshToolBar, 0, 0);
+        break;
+    case kEvShowAbout:
+        if (form_ != nullptr) {
+            form_->ShowAbout();
+        }
+        break;
+    case kEvStatusText:
+        statusTextColor_ = static_cast<uint32_t>(event.object);
+        statusBackColor_ = static_cast<uint32_t>(event.value);
+        statusText_ = event.Text();
+        if (form_ != nullptr) {
+            form_->RepaintStatusBar();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace xtr

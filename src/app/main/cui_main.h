@@ -1,0 +1,107 @@
+// cuiMain: the generic application object behind the main window. It owns
+// the memory images and the periodic task, and carries the overridable
+// operations (in their fixed slot order) through which the model-specific
+// application object indMain extends it.
+#pragma once
+
+#include "app/canvas.h"
+#include "app/tick.h"
+#include "image/eeprom.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace xtr {
+
+class MainForm;
+class cmcTask;
+struct cmcEvent;
+
+class cuiMain {
+public:
+    // overlayBase names the overlay file ("%s%s.OVL" with the data
+    // directory); imageSize is the size of every memory image.
+    cuiMain(const std::string& overlayBase, int32_t imageSize);
+    cuiMain(const cuiMain&) = delete;
+    cuiMain& operator=(const cuiMain&) = delete;
+
+    // The overridable operations, in slot order.
+    virtual ~cuiMain();                                                     // 0
+    virtual void InitEnvironment();                                         // 1
+    virtual void AttachForm(MainForm* form);                                // 2
+    virtual void BuildTree();                                               // 3
+    virtual int CheckImageIdentity(const cmcEeprom& image, bool withMaker); // 4
+    virtual int CheckImageNewer(const cmcEeprom& image);                    // 5
+    virtual void ImageLoaded(cmcEeprom& image);                             // 6
+    virtual void PrepareImage(cmcEeprom& image);                            // 7
+    virtual void CountProblems(int& errors, int& warnings);                 // 8
+    // Slot 9, CreateSheet, joins with the sheet engine.
+    virtual void LoadInitialFile(int modelType);                            // 10
+    virtual void CloneWrite();                                              // 11
+    virtual void KeyTyped(char character);                                  // 12
+    virtual void LayoutStatusBar();                                         // 13
+    virtual void DrawStatusPanel(int panel, const Rect& rect, Canvas& canvas); // 14
+
+    int32_t ImageSize() const { return imageSize_; }
+    int32_t ModelCode() const { return modelCode_; }
+    int32_t ExtraCode() const { return extraCode_; }
+    bool MakerMode() const { return makerFlag_ != 0; }
+    MainForm* Form() const { return form_; }
+
+    cmcEeprom& CurrentImage() { return current_; }
+    cmcEeprom& ReferenceImage() { return reference_; }
+    cmcEeprom& SpareImage() { return spare_; }
+    cmcEeprom& ComparisonImage() { return comparison_; }
+
+    // Document state.
+    bool Modified() const { return modified_; }
+    const std::string& FileName() const { return fileName_; }
+    void SetModified();
+    void ClearModified();
+    void UpdateTitle();
+    // Called by the cell dispatch after any key, commit or pop-up command.
+    void ImageChanged();
+
+    // Status message (event 4).
+    const std::string& StatusText() const { return statusText_; }
+
+    // Whether the main window may close now; stores its bounds when it may.
+    bool QueryClose();
+    // The main window is closing: stop the periodic task.
+    void FormClosed();
+
+    // One run of the periodic task (every 50 ms once the window is shown).
+    void PeriodicStep();
+
+protected:
+    static void Listener(void* context, const cmcEvent& event);
+    void OnEvent(const cmcEvent& event);
+
+    int32_t imageSize_;
+    int32_t modelCode_ = 0;
+    int32_t extraCode_ = 0;
+    MainForm* form_ = nullptr;
+    uint32_t makerFlag_ = 0;
+
+    cmcEeprom current_;
+    cmcEeprom reference_;
+    cmcEeprom spare_;
+    cmcEeprom comparison_;
+
+    uint32_t statusTextColor_ = kClWindowText;
+    uint32_t statusBackColor_ = kClBtnFace;
+    std::string statusText_;
+
+    std::string currentDirectory_;
+    std::string fileName_;
+    bool modified_ = false;
+    std::unique_ptr<cmcTick> delayedCheck_;
+
+    cmcTask* idleTask_ = nullptr;
+
+private:
+    static void IdleHandler(void* context, cmcTask* task);
+};
+
+}  // namespace xtr

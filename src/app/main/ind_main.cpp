@@ -1,0 +1,163 @@
+#include "app/main/ind_main.h"
+
+#include "app/environ.h"
+#include "app/events.h"
+#include "app/globals.h"
+#include "app/main/main_form.h"
+#include "app/message_service.h"
+#include "app/text_util.h"
+#include "overlay/gtex.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace xtr {
+namespace {
+
+constexpr char kMakerSwitch[] = "/kestrel";
+constexpr char kAccessWord[] = "kestrel";
+
+// The maker panel: dark red with white text.
+constexpr Color kMakerPanelBack = 128;
+constexpr Color kMakerPanelText = 0xFFFFFF;
+
+}  // namespace
+
+indMain::indMain(std::vector<std::string> commandLine)
+    : cuiMain("XTR450", std::max<int32_t>(kImageSize, 4747)), commandLine_(std::move(commandLine))
+{
+    makerPanelText_.clear();
+    indMain::InitEnvironment();
+    EvMan().Register(MakerListener, this);
+}
+
+indMain::~indMain()
+{
+    if (HasEvMan()) {
+        EvMan().Unregister(MakerListener, this);
+    }
+}
+
+void indMain::InitEnvironment()
+{
+    cuiMain::InitEnvironment();
+    modelCode_ = kModelCode;
+    extraCode_ = kExtraCode;
+}
+
+void indMain::AttachForm(MainForm* form)
+{
+    cuiMain::AttachForm(form);
+    Env().attached = 1;
+    // Every item of the command line is compared, the program path
+    // included; the switch given twice asks again only if the first
+    // question was cancelled.
+    for (const std::string& item : commandLine_) {
+        if (ToLower(item) == kMakerSwitch) {
+            EnterMakerMode();
+        }
+    }
+}
+
+void indMain::ImageLoaded(cmcEeprom& image)
+{
+    PrepareImage(image);
+    EvMan().Send(kEvImageLoaded, 0, 0);
+}
+
+void indMain::PrepareImage(cmcEeprom& image)
+{
+    // The canonical form of an image (maker data and unused list rows from
+    // the reference image, the derived bytes) is computed by the image
+    // preparation of the cell model.
+    cuiMain::PrepareImage(image);
+}
+
+void indMain::CountProblems(int& errors, int& warnings)
+{
+    cuiMain::CountProblems(errors, warnings);
+    EvMan().Post(kEvProblemsCounted, 0, 0);
+}
+
+void indMain::LoadInitialFile(int modelType)
+{
+    cuiMain::LoadInitialFile(modelType);
+}
+
+void indMain::CloneWrite()
+{
+    // The guarded write to the radio joins with the clone manager.
+}
+
+bool indMain::AskMakerCaution()
+{
+    const MsgResult answer = Messages().Show(GTex().FirstLine("GI_Sys_AppTitle"), GTex().AllLines("GI_Mess_Maker_Caution"),
+                                             MsgIcon::Warning, MsgButtons::OkCancel);
+    return answer == MsgResult::Ok;
+}
+
+void indMain::EnterMakerMode()
+{
+    if (makerFlag_ == 1) {
+        return;
+    }
+    if (!AskMakerCaution()) {
+        return;
+    }
+    makerFlag_ = 1;
+    BuildTree();
+    makerPanelText_ = GTex().FirstLine("GI_StatusPanel_Maker");
+    if (form_ != nullptr && form_->StatusPanelCount() > 0) {
+        makerPanel_ = form_->StatusPanelCount() - 1;
+        form_->SetStatusPanelWidth(makerPanel_,
+                                   form_->MeasureStatusText(makerPanelText_) + form_->MeasureStatusText("XX"));
+    }
+    LayoutStatusBar();
+}
+
+void indMain::KeyTyped(char character)
+{
+    std::memmove(typed_, typed_ + 1, sizeof typed_ - 1);
+    typed_[sizeof typed_ - 1] = static_cast<char>(ToLower(std::string(1, character))[0]);
+    if (std::memcmp(typed_, kAccessWord, sizeof typed_) == 0) {
+        EnterMakerMode();
+    }
+}
+
+void indMain::LayoutStatusBar()
+{
+    if (form_ == nullptr || form_->StatusPanelCount() == 0) {
+        return;
+    }
+    int others = 0;
+    for (int panel = 1; panel < form_->StatusPanelCount(); ++panel) {
+        others += form_->StatusPanelWidth(panel);
+    }
+    form_->SetStatusPanelWidth(0, std::max(100, form_->StatusBarWidth() - others));
+}
+
+void indMain::DrawStatusPanel(int panel, const Rect& rect, Canvas& canvas)
+{
+    if (panel != makerPanel_ || makerPanel_ < 1) {
+        cuiMain::DrawStatusPanel(panel, rect, canvas);
+        return;
+    }
+    canvas.FillRect(rect, kMakerPanelBack);
+    const int x = rect.left + (rect.Width() - canvas.TextWidth(makerPanelText_)) / 2;
+    const int y = rect.top + (rect.Height() - canvas.TextHeight(makerPanelText_)) / 2;
+    canvas.DrawText(x, y, makerPanelText_, kMakerPanelText);
+}
+
+void indMain::MakerListener(void* context, const cmcEvent& event)
+{
+    static_cast<indMain*>(context)->OnMakerEvent(event);
+}
+
+void indMain::OnMakerEvent(const cmcEvent& event)
+{
+    // The maker-only tree nodes are pruned on event 25 once the tree
+    // exists; without a tree nothing happens.
+    (void)event;
+}
+
+}  // namespace xtr

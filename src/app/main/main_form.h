@@ -1,0 +1,48 @@
+// The main window as the application object sees it. The desktop program's
+// main form implements it with Qt widgets; tests use a recording fake. The
+// application object decides what is shown; the form only shows it.
+#pragma once
+
+#include "app/canvas.h"
+
+#include <string>
+
+namespace xtr {
+
+class MainForm {
+public:
+    virtual ~MainForm() = default;
+
+    // Caption of the window and title of the application (task-bar text).
+    virtual void SetTitle(const std::string& title) = 0;
+
+    // Left panel (the tree's), the splitter and the right panel (the sheet's).
+    virtual void BuildPanels(int leftWidth, int splitterMinimum) = 0;
+    virtual int LeftPanelWidth() const = 0;
+
+    // Status bar: panel 0 is the message panel; panel 1, the last one, is
+    // kept for the maker panel and is 0 pixels wide until it is used. The
+    // form asks the application object to draw every panel and to lay them
+    // out when the bar is resized.
+    virtual void BuildStatusBar() = 0;
+    virtual int StatusBarWidth() const = 0;
+    virtual int StatusPanelCount() const = 0;
+    virtual int StatusPanelWidth(int panel) const = 0;
+    virtual void SetStatusPanelWidth(int panel, int width) = 0;
+    // Width of a text in the status bar's font.
+    virtual int MeasureStatusText(const std::string& text) const = 0;
+    virtual void RepaintStatusBar() = 0;
+
+    virtual void Show() = 0;
+    virtual bool IsShown() const = 0;
+    // Disabled while a transfer, printing or the About box runs.
+    virtual bool IsEnabled() const = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+
+    // The window's normal (restored) bounds in screen pixels.
+    virtual Rect NormalBounds() const = 0;
+
+    virtual void ShowAbout() = 0;
+};
+
+}  // namespace xtr

@@ -1,0 +1,187 @@
+#include "ui/main_form.h"
+
+#include "app/environ.h"
+#include "app/globals.h"
+#include "app/main/cui_main.h"
+#include "app/main/work_area.h"
+#include "app/task.h"
+#include "overlay/gtex.h"
+#include "ui/about_box.h"
+#include "ui/icons.h"
+#include "ui/status_bar.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace xtr::ui {
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
+{
+    const QString title = QString::fromLocal8Bit(GTex().FirstLine("GI_Sys_AppTitle").c_str());
+    setWindowTitle(title);
+    QGuiApplication::setApplicationDisplayName(title);
+
+    indEnviron& env = Env();
+    QRect workArea(0, 0, 1024, 768);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        workArea = screen->availableGeometry();
+    }
+    const Rect bounds = KeepInsideWorkArea(env.windowLeft, env.windowTop, env.windowWidth, env.windowHeight,
+                                           Rect{workArea.left(), workArea.top(), workArea.left() + workArea.width(),
+                                                workArea.top() + workArea.height()});
+    setGeometry(bounds.left, bounds.top, bounds.Width(), bounds.Height());
+
+    treeImages_ = ui::TreeImages();
+    toolBarImages_ = ui::ToolBarImages();
+    setMinimumSize(400, 200);
+
+    // The form's own task exists for the toolkit's sake only: created
+    // stopped, without a handler, and never started.
+    task_ = new cmcTask();
+
+    // Key events pass through the window before the focused widget sees
+    // them; the filter watches the windows only, so each key counts once.
+    qApp->installEventFilter(this);
+
+    App().AttachForm(this);
+}
+
+TForm1::~TForm1()
+{
+    cmcTask::Release(task_);
+}
+
+void TForm1::SetTitle(const std::string& title)
+{
+    const QString text = QString::fromLocal8Bit(title.c_str());
+    setWindowTitle(text);
+    QGuiApplication::setApplicationDisplayName(text);
+}
+
+void TForm1::BuildPanels(int leftWidth, int splitterMinimum)
+{
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    splitter_ = new QSplitter(Qt::Horizontal, central);
+    splitter_->setHandleWidth(3);
+    splitter_->setChildrenCollapsible(false);
+    splitter_->setOpaqueResize(true);
+
+    leftPanel_ = new QFrame(splitter_);
+    leftPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    leftPanel_->setLineWidth(2);
+    leftPanel_->setMinimumWidth(splitterMinimum);
+    rightPanel_ = new QFrame(splitter_);
+    rightPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    rightPanel_->setLineWidth(2);
+    splitter_->addWidget(leftPanel_);
+    splitter_->addWidget(rightPanel_);
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({leftWidth, std::max(1, width() - leftWidth)});
+
+    layout->addWidget(splitter_, 1);
+    setCentralWidget(central);
+}
+
+int TForm1::LeftPanelWidth() const
+{
+    return leftPanel_ != nullptr ? leftPanel_->width() : 0;
+}
+
+void TForm1::BuildStatusBar()
+{
+    statusBar_ = new StatusBar(this);
+    centralWidget()->layout()->addWidget(statusBar_);
+}
+
+int TForm1::StatusBarWidth() const { return statusBar_ != nullptr ? statusBar_->width() : 0; }
+
+int TForm1::StatusPanelCount() const { return statusBar_ != nullptr ? statusBar_->PanelCount() : 0; }
+
+int TForm1::StatusPanelWidth(int panel) const { return statusBar_ != nullptr ? statusBar_->PanelWidth(panel) : 0; }
+
+void TForm1::SetStatusPanelWidth(int panel, int width)
+{
+    if (statusBar_ != nullptr) {
+        statusBar_->SetPanelWidth(panel, width);
+    }
+}
+
+int TForm1::MeasureStatusText(const std::string& text) const
+{
+    const QFontMetrics metrics(statusBar_ != nullptr ? statusBar_->font() : font());
+    return metrics.horizontalAdvance(QString::fromLocal8Bit(text.c_str()));
+}
+
+void TForm1::RepaintStatusBar()
+{
+    if (statusBar_ != nullptr) {
+        statusBar_->update();
+    }
+}
+
+void TForm1::Show() { show(); }
+
+bool TForm1::IsShown() const { return isVisible(); }
+
+bool TForm1::IsEnabled() const { return isEnabled(); }
+
+void TForm1::SetEnabled(bool enabled) { setEnabled(enabled); }
+
+Rect TForm1::NormalBounds() const
+{
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    return Rect{normal.left(), normal.top(), normal.left() + normal.width(), normal.top() + normal.height()};
+}
+
+void TForm1::ShowAbout()
+{
+    AboutBox box(this);
+    box.exec();
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    if (!HasApp() || App().QueryClose()) {
+        if (HasApp()) {
+            App().FormClosed();
+        }
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    // Every character typed anywhere in this window, or in a box that
+    // previews its keys for it, goes to the application object. A key event
+    // that a widget ignores travels on to its parents and passes this filter
+    // again, so each event is taken once only.
+    if (event->type() == QEvent::KeyPress && HasApp()) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool ours = widget != nullptr &&
+                          (widget->window() == this || widget->window()->property("xtrKeyPreview").toBool());
+        if (ours && !(key == lastKey_ && key->timestamp() == lastKeyTime_)) {
+            lastKey_ = key;
+            lastKeyTime_ = key->timestamp();
+            const QString text = key->text();
+            if (text.size() == 1 && text.at(0).unicode() < 0x100 && text.at(0).isPrint()) {
+                App().KeyTyped(static_cast<char>(text.at(0).toLatin1()));
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace xtr::ui

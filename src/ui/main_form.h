@@ -1,0 +1,71 @@
+// TForm1: the desktop program's main window. It builds itself from the
+// overlay and the settings, hands itself to the application object and then
+// shows what the application object tells it to show.
+#pragma once
+
+#include "app/main/main_form.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPixmap>
+
+#include <memory>
+
+class QFrame;
+class QKeyEvent;
+class QSplitter;
+
+namespace xtr {
+class cmcTask;
+}
+
+namespace xtr::ui {
+
+class StatusBar;
+
+class TForm1 : public QMainWindow, public MainForm {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    const QList<QPixmap>& TreeImages() const { return treeImages_; }
+    const QList<QPixmap>& ToolBarImages() const { return toolBarImages_; }
+    QFrame* LeftPanel() const { return leftPanel_; }
+    QFrame* RightPanel() const { return rightPanel_; }
+
+    // MainForm
+    void SetTitle(const std::string& title) override;
+    void BuildPanels(int leftWidth, int splitterMinimum) override;
+    int LeftPanelWidth() const override;
+    void BuildStatusBar() override;
+    int StatusBarWidth() const override;
+    int StatusPanelCount() const override;
+    int StatusPanelWidth(int panel) const override;
+    void SetStatusPanelWidth(int panel, int width) override;
+    int MeasureStatusText(const std::string& text) const override;
+    void RepaintStatusBar() override;
+    void Show() override;
+    bool IsShown() const override;
+    bool IsEnabled() const override;
+    void SetEnabled(bool enabled) override;
+    Rect NormalBounds() const override;
+    void ShowAbout() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QList<QPixmap> treeImages_;
+    QList<QPixmap> toolBarImages_;
+    QSplitter* splitter_ = nullptr;
+    QFrame* leftPanel_ = nullptr;
+    QFrame* rightPanel_ = nullptr;
+    StatusBar* statusBar_ = nullptr;
+    cmcTask* task_ = nullptr;
+    const QKeyEvent* lastKey_ = nullptr;
+    quint64 lastKeyTime_ = 0;
+};
+
+}  // namespace xtr::ui

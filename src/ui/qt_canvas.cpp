@@ -1,0 +1,32 @@
+#include "ui/qt_canvas.h"
+
+#include "ui/qt_colors.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace xtr::ui {
+
+void QtCanvas::FillRect(const Rect& rect, Color color)
+{
+    painter_.fillRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()), ToQColor(color));
+}
+
+void QtCanvas::DrawText(int x, int y, const std::string& text, Color color)
+{
+    const QFontMetrics metrics(painter_.font());
+    painter_.setPen(ToQColor(color));
+    painter_.drawText(x, y + metrics.ascent(), QString::fromLocal8Bit(text.c_str()));
+}
+
+int QtCanvas::TextWidth(const std::string& text)
+{
+    return QFontMetrics(painter_.font()).horizontalAdvance(QString::fromLocal8Bit(text.c_str()));
+}
+
+int QtCanvas::TextHeight(const std::string& text)
+{
+    return QFontMetrics(painter_.font()).height();
+}
+
+}  // namespace xtr::ui

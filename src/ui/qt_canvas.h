@@ -1,0 +1,22 @@
+// The core's drawing surface over a QPainter.
+#pragma once
+
+#include "app/canvas.h"
+
+class QPainter;
+
+namespace xtr::ui {
+
+class QtCanvas : public Canvas {
+public:
+    explicit QtCanvas(QPainter& painter) : painter_(painter) {}
+    void FillRect(const Rect& rect, Color color) override;
+    void DrawText(int x, int y, const std::string& text, Color color) override;
+    int TextWidth(const std::string& text) override;
+    int TextHeight(const std::string& text) override;
+
+private:
+    QPainter& painter_;
+};
+
+}  // namespace xtr::ui
