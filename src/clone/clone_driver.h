@@ -124,7 +124,7 @@ private:
     void RunOneStep();
     void Finish();
     bool OpenPort(std::string_view settings);
-    bool RangesFitImage() const;
+    void BuildDataFrame();
 
     // The work of each state (clone_driver_states.cpp).
     void DoSpeedScript(StepPlan& plan);

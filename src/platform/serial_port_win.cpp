@@ -1,0 +1,142 @@
+// The serial device on Windows: a COM port opened synchronously, with read
+// time-outs that make every read return at once with what has arrived.
+#ifdef _WIN32
+
+#include "platform/serial_device.h"
+
+#include <windows.h>
+
+namespace xtr {
+namespace {
+
+class WinSerialDevice : public SerialDevice {
+public:
+    ~WinSerialDevice() override { Close(); }
+
+    bool Open(const std::string& name) override
+    {
+        if (handle_ != INVALID_HANDLE_VALUE) {
+            return false;
+        }
+        handle_ = ::CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        return handle_ != INVALID_HANDLE_VALUE;
+    }
+
+    bool SetupQueues(int32_t receiveSize, int32_t transmitSize) override
+    {
+        if (handle_ == INVALID_HANDLE_VALUE) {
+            return false;
+        }
+        if (!::SetupComm(handle_, static_cast<DWORD>(receiveSize), static_cast<DWORD>(transmitSize))) {
+            return false;
+        }
+        return ::PurgeComm(handle_, PURGE_TXABORT | PURGE_RXABORT | PURGE_TXCLEAR | PURGE_RXCLEAR) != 0;
+    }
+
+    bool Configure(const SerialLineConfig& config) override
+    {
+        if (handle_ == INVALID_HANDLE_VALUE) {
+            return false;
+        }
+        COMMTIMEOUTS timeouts{};
+        timeouts.ReadIntervalTimeout = MAXDWORD;  // with the rest 0: return at once
+        if (!::SetCommTimeouts(handle_, &timeouts)) {
+            return false;
+        }
+        DCB dcb{};
+        dcb.DCBlength = sizeof(dcb);
+        if (!::GetCommState(handle_, &dcb)) {
+            return false;
+        }
+        using namespace serial_flags;
+        const uint16_t f = config.flags;
+        dcb.BaudRate = config.baudRate;
+        dcb.fBinary = (f & kBinary) != 0;
+        dcb.fParity = (f & kParityCheck) != 0;
+        dcb.fOutxCtsFlow = (f & kOutxCtsFlow) != 0;
+        dcb.fOutxDsrFlow = (f & kOutxDsrFlow) != 0;
+        dcb.fDtrControl = (f & kDtrControlMask) >> 4;
+        dcb.fDsrSensitivity = (f & kDsrSensitivity) != 0;
+        dcb.fTXContinueOnXoff = (f & kTxContinueOnXoff) != 0;
+        dcb.fOutX = (f & kOutX) != 0;
+        dcb.fInX = (f & kInX) != 0;
+        dcb.fErrorChar = (f & kErrorChar) != 0;
+        dcb.fNull = (f & kNull) != 0;
+        dcb.fRtsControl = (f & kRtsControlMask) >> 12;
+        dcb.fAbortOnError = (f & kAbortOnError) != 0;
+        dcb.ByteSize = config.dataBits;
+        dcb.Parity = config.parity;
+        dcb.StopBits = config.stopBits;
+        dcb.XonChar = static_cast<char>(config.xonChar);
+        dcb.XoffChar = static_cast<char>(config.xoffChar);
+        dcb.ErrorChar = static_cast<char>(config.errorChar);
+        dcb.EofChar = static_cast<char>(config.eofChar);
+        dcb.EvtChar = static_cast<char>(config.eventChar);
+        dcb.XonLim = config.xonLimit;
+        dcb.XoffLim = config.xoffLimit;
+        return ::SetCommState(handle_, &dcb) != 0;
+    }
+
+    void Close() override
+    {
+        if (handle_ != INVALID_HANDLE_VALUE) {
+            ::CloseHandle(handle_);
+            handle_ = INVALID_HANDLE_VALUE;
+        }
+    }
+
+    bool IsOpen() const override { return handle_ != INVALID_HANDLE_VALUE; }
+
+    int32_t ReceiveCount() override
+    {
+        COMSTAT status{};
+        return QueryStatus(status) ? static_cast<int32_t>(status.cbInQue) : -1;
+    }
+
+    int32_t TransmitCount() override
+    {
+        COMSTAT status{};
+        return QueryStatus(status) ? static_cast<int32_t>(status.cbOutQue) : -1;
+    }
+
+    int32_t Read(uint8_t* buffer, int32_t max) override
+    {
+        DWORD got = 0;
+        if (handle_ == INVALID_HANDLE_VALUE || max <= 0 ||
+            !::ReadFile(handle_, buffer, static_cast<DWORD>(max), &got, nullptr)) {
+            return -1;
+        }
+        return static_cast<int32_t>(got);
+    }
+
+    int32_t Write(const uint8_t* bytes, int32_t count) override
+    {
+        DWORD sent = 0;
+        if (handle_ == INVALID_HANDLE_VALUE || count < 0 ||
+            !::WriteFile(handle_, bytes, static_cast<DWORD>(count), &sent, nullptr)) {
+            return -1;
+        }
+        return static_cast<int32_t>(sent);
+    }
+
+private:
+    // Also clears any pending line error, which would otherwise stop the port.
+    bool QueryStatus(COMSTAT& status)
+    {
+        DWORD errors = 0;
+        return handle_ != INVALID_HANDLE_VALUE && ::ClearCommError(handle_, &errors, &status) != 0;
+    }
+
+    HANDLE handle_ = INVALID_HANDLE_VALUE;
+};
+
+}  // namespace
+
+std::unique_ptr<SerialDevice> CreateSystemSerialDevice()
+{
+    return std::make_unique<WinSerialDevice>();
+}
+
+}  // namespace xtr
+
+#endif  // _WIN32
