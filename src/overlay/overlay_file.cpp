@@ -1,5 +1,8 @@
 #include "overlay/overlay_file.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace xtr {
 namespace {
 
@@ -42,39 +45,51 @@ bool OverlayFile::ReadLine(std::int64_t offset, std::string& text, std::int64_t&
 {
     text.clear();
     std::int64_t pos = offset;
-    // Takes the line end at pos if there is one ("\n" or "\r\n").
-    auto takeLineEnd = [&]() {
-        const int c = ByteAt(pos);
-        if (c == '\n') {
-            pos += 1;
-        } else if (c == '\r' && ByteAt(pos + 1) == '\n') {
-            pos += 2;
-        } else {
-            return false;
-        }
-        text.push_back('\n');
-        return true;
-    };
-
-    while (text.size() < kMaxLineChars) {
-        if (takeLineEnd()) {
-            next = pos;
-            return true;
-        }
-        const int c = ByteAt(pos);
-        if (c < 0) {
+    for (;;) {
+        const std::size_t room = kMaxLineChars - text.size();
+        if (room == 0) {
             break;
         }
-        text.push_back(static_cast<char>(c));
-        ++pos;
+        if (ByteAt(pos) < 0) {
+            next = pos;
+            return !text.empty();
+        }
+        const std::size_t inBlock = static_cast<std::size_t>(pos - blockStart_);
+        const char* run = block_.data() + inBlock;
+        const std::size_t available = blockLength_ - inBlock;
+        // One byte beyond the room: a line feed there still ends this line.
+        const std::size_t look = std::min(available, room + 1);
+        if (const void* lineFeed = std::memchr(run, '\n', look)) {
+            const std::size_t length = static_cast<std::size_t>(static_cast<const char*>(lineFeed) - run);
+            text.append(run, length);
+            if (!text.empty() && text.back() == '\r') {
+                text.pop_back();
+            }
+            text.push_back('\n');
+            next = pos + static_cast<std::int64_t>(length) + 1;
+            return true;
+        }
+        const std::size_t take = std::min(available, room);
+        text.append(run, take);
+        pos += static_cast<std::int64_t>(take);
     }
-    // A line of exactly the limit keeps its own line end; otherwise it would
-    // be followed by a spurious empty line.
-    if (text.size() == kMaxLineChars) {
-        takeLineEnd();
+    // The line has reached the limit. A line end right after it still belongs
+    // to it; otherwise a line of exactly the limit would be followed by a
+    // spurious empty line. (A carriage return taken as the last character
+    // can only meet its line feed here when the two sit in different blocks.)
+    const int c = ByteAt(pos);
+    if (c == '\n') {
+        if (text.back() == '\r') {
+            text.pop_back();
+        }
+        text.push_back('\n');
+        pos += 1;
+    } else if (c == '\r' && ByteAt(pos + 1) == '\n') {
+        text.push_back('\n');
+        pos += 2;
     }
     next = pos;
-    return !text.empty();
+    return true;
 }
 
 }  // namespace xtr
