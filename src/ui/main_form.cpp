@@ -5,9 +5,11 @@
 #include "app/main/cui_main.h"
 #include "app/main/work_area.h"
 #include "app/task.h"
+#include "cells/cell_description.h"
 #include "overlay/gtex.h"
 #include "ui/about_box.h"
 #include "ui/icons.h"
+#include "ui/qt_fonts.h"
 #include "ui/status_bar.h"
 
 #include <QApplication>
@@ -25,6 +27,12 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     const QString title = QString::fromLocal8Bit(GTex().FirstLine("GI_Sys_AppTitle").c_str());
     setWindowTitle(title);
     QGuiApplication::setApplicationDisplayName(title);
+
+    cmcCellObj basic;
+    ParseCellDescription(GTex().FirstLine("GI_Form_Main_BasicCell"), basic, nullptr, nullptr);
+    if (const FontDesc* desc = basic.EffectiveFont()) {
+        setFont(ToQFont(*desc));
+    }
 
     indEnviron& env = Env();
     QRect workArea(0, 0, 1024, 768);
@@ -165,17 +173,16 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     // Every character typed anywhere in this window, or in a box that
     // previews its keys for it, goes to the application object. A key event
-    // that a widget ignores travels on to its parents and passes this filter
-    // again, so each event is taken once only.
+    // first reaches the focused widget; when that ignores it, it travels on
+    // to the parents and passes this filter again, so only the first
+    // receiver counts.
     if (event->type() == QEvent::KeyPress && HasApp()) {
         auto* widget = qobject_cast<QWidget*>(watched);
-        auto* key = static_cast<QKeyEvent*>(event);
-        const bool ours = widget != nullptr &&
-                          (widget->window() == this || widget->window()->property("xtrKeyPreview").toBool());
-        if (ours && !(key == lastKey_ && key->timestamp() == lastKeyTime_)) {
-            lastKey_ = key;
-            lastKeyTime_ = key->timestamp();
-            const QString text = key->text();
+        QWidget* focus = QApplication::focusWidget();
+        const bool first = widget != nullptr && (widget == focus || (focus == nullptr && widget->isWindow()));
+        const bool ours = first && (widget->window() == this || widget->window()->property("xtrKeyPreview").toBool());
+        if (ours) {
+            const QString text = static_cast<QKeyEvent*>(event)->text();
             if (text.size() == 1 && text.at(0).unicode() < 0x100 && text.at(0).isPrint()) {
                 App().KeyTyped(static_cast<char>(text.at(0).toLatin1()));
             }

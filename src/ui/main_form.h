@@ -12,7 +12,6 @@
 #include <memory>
 
 class QFrame;
-class QKeyEvent;
 class QSplitter;
 
 namespace xtr {
@@ -64,8 +63,6 @@ private:
     QFrame* rightPanel_ = nullptr;
     StatusBar* statusBar_ = nullptr;
     cmcTask* task_ = nullptr;
-    const QKeyEvent* lastKey_ = nullptr;
-    quint64 lastKeyTime_ = 0;
 };
 
 }  // namespace xtr::ui
