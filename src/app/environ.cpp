@@ -149,7 +149,8 @@ void indEnviron::ApplyDefaults()
 
 bool indEnviron::Save()
 {
-    if (services_.settings == nullptr) {
+    // A second copy must never overwrite the settings of the first.
+    if (guardHolder_ == 0) {
         return false;
     }
     SettingsBackend& backend = *services_.settings;

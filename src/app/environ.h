@@ -56,9 +56,9 @@ public:
 
     bool HoldsGuard() const { return guardHolder_ != 0; }
 
-    // Writes every setting and commits the backend. False when any value
-    // could not be stored. The destructor calls it; the result has nowhere
-    // to go at that point.
+    // Writes every setting and commits the backend. False when this process
+    // does not hold the guard (nothing is written) or any value could not be
+    // stored. The destructor calls it; the result has nowhere to go then.
     bool Save();
 
     // Resets every stored field to its default for the screen given at

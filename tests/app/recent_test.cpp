@@ -16,22 +16,15 @@ std::vector<std::string> Entries(const cmcRecent& list)
     return entries;
 }
 
-TEST(Recent, AddNewestMovesAnEqualPathToTheFrontWithTheNewSpelling)
+TEST(Recent, EqualPathsMergeWithoutRegardToCaseKeepingTheNewSpelling)
 {
     cmcRecent list(10);
     list.AddNewest("C:\\A.dat");
     list.AddNewest("C:\\b.dat");
     list.AddNewest("c:\\a.DAT");
     EXPECT_EQ(Entries(list), (std::vector<std::string>{"c:\\a.DAT", "C:\\b.dat"}));
-}
-
-TEST(Recent, AddOldestAppendsAndMerges)
-{
-    cmcRecent list(10);
-    list.AddOldest("/x/one");
-    list.AddOldest("/x/two");
-    list.AddOldest("/X/ONE");
-    EXPECT_EQ(Entries(list), (std::vector<std::string>{"/x/two", "/X/ONE"}));
+    list.AddOldest("C:\\B.DAT");
+    EXPECT_EQ(Entries(list), (std::vector<std::string>{"c:\\a.DAT", "C:\\B.DAT"}));
 }
 
 TEST(Recent, CapacityDropsFromTheBack)
