@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 namespace xtr {
 namespace {
@@ -98,10 +100,20 @@ uint8_t cmcKclFile::Write(const std::string& path, RangeList ranges)
     return code;
 }
 
-uint8_t cmcKclFile::WriteTo(const std::string& path, RangeList ranges)
+uint8_t cmcKclFile::WriteTo(const std::string& requestedPath, RangeList ranges)
 {
-    if (path.empty()) {
+    if (requestedPath.empty()) {
         return kKclFileOpen;
+    }
+    // Saving through a symbolic link updates the file it points to; the link
+    // itself stays.
+    std::string path = requestedPath;
+    std::error_code ec;
+    if (std::filesystem::is_symlink(path, ec)) {
+        const auto resolved = std::filesystem::weakly_canonical(path, ec);
+        if (!ec) {
+            path = resolved.string();
+        }
     }
     // A target we could not have overwritten in place (a read-only file, a
     // folder) is refused as unopenable, not replaced behind the user's back.

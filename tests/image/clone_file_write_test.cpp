@@ -113,6 +113,17 @@ TEST_F(CloneFileWriteTest, FailedWriteKeepsTheOldFileIntact)
     EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"keep.kcl"});
 }
 
+TEST_F(CloneFileWriteTest, SaveThroughLinkUpdatesTheLinkedFile)
+{
+    const std::string real = dir.Write("real.kcl", "old");
+    const std::string link = dir.File("link.kcl");
+    std::filesystem::create_symlink(real, link);
+    EXPECT_EQ(writer.Write(link, kCloneAreaRanges), kKclOk);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadWholeFile(real), "25270000\n#Comment=\n#MapRev=-1\n" + RecordLines(source, 0, 0x1FFF));
+    EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"link.kcl", "real.kcl"}));
+}
+
 TEST_F(CloneFileWriteTest, UnopenableTargetIsAnOpenError)
 {
     dir.Write("other.kcl", "x");
