@@ -87,7 +87,8 @@ std::string_view ParseCellDescription(std::string_view text, cmcCellObj& cell, C
     cell.counters = counters;
     // Attribute groups are applied as they come; the caption (everything
     // outside braces) is resolved after all of them, so that it shows the
-    // counters as the groups leave them.
+    // counters as the groups leave them. An escaped brace, like one that is
+    // the second byte of a double-byte character, opens or closes nothing.
     const std::string_view piece = split.piece;
     std::string captionText;
     std::size_t groupStart = std::string_view::npos;
