@@ -4,6 +4,8 @@
 // each other from inside a listener function.
 #include "app/events.h"
 
+#include "app/task.h"
+
 #include <algorithm>
 
 namespace xtr {

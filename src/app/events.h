@@ -5,8 +5,6 @@
 // answers that listeners give while it is delivered.
 #pragma once
 
-#include "app/task.h"
-
 #include <cstdint>
 #include <deque>
 #include <list>
@@ -16,6 +14,8 @@
 #include <vector>
 
 namespace xtr {
+
+class cmcTask;
 
 // The event numbers the program uses.
 inline constexpr uint8_t kEvReleaseWindow = 1;      // value = identifier of a closing window; its tree or editor releases itself
@@ -111,7 +111,8 @@ public:
 
     // Starts the dispatch task (every 10 ms).
     cmcEvMan();
-    // Delivers nothing that is still queued.
+    // Delivers nothing that is still queued. Not to be destroyed from inside
+    // one of its own deliveries.
     ~cmcEvMan();
     cmcEvMan(const cmcEvMan&) = delete;
     cmcEvMan& operator=(const cmcEvMan&) = delete;
