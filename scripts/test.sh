@@ -24,7 +24,9 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 if [ -n "$(ls fuzz/*.cpp 2>/dev/null)" ]; then
   echo "== fuzz targets (short runs) =="
   CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DXTR_BUILD_FUZZ=ON >/dev/null
-  cmake --build build-fuzz -j "$jobs"
+  fuzzers=$(for src in fuzz/*.cpp; do basename "$src" .cpp; done)
+  # shellcheck disable=SC2086
+  cmake --build build-fuzz -j "$jobs" --target $fuzzers
   for src in fuzz/*.cpp; do
     name=$(basename "$src" .cpp)
     corpus=fuzz/corpus/$name
