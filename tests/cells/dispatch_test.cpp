@@ -1,0 +1,386 @@
+// The common part of the cell dispatch: cells without behaviour, keys,
+// pop-up commands, list rows, the repaint criteria and the notices.
+#include "cell_rig.h"
+
+#include "cells/cell_names.h"
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <set>
+#include <vector>
+
+namespace xtr {
+namespace {
+
+using test::CellRig;
+
+const char kOverlay[] = "#GI_Sys_AppTitle\nXT-R450\n#End_Of_Ovl\n";
+
+// What the test handlers saw.
+struct Seen {
+    int calls = 0;
+    std::int32_t key = -1;
+    std::int32_t popup = -1;
+    int recordSlot = -1;
+    std::int32_t recordRow = -1;
+    std::uint8_t resultBits = 0;
+    std::uint32_t addScope = 0;
+    bool setScope = false;
+    std::uint32_t scopeTo = 0;
+};
+Seen g_seen;
+
+void Recorder(CellCall& call)
+{
+    ++g_seen.calls;
+    g_seen.key = call.rq.key;
+    g_seen.popup = call.rq.popupCommand;
+    g_seen.recordSlot = call.record != nullptr ? call.record->Slot() : -1;
+    g_seen.recordRow = call.record != nullptr ? call.record->Row() : -1;
+    call.rq.result |= g_seen.resultBits;
+    call.rq.displayText = "seen";
+    call.AddScope(g_seen.addScope);
+    if (g_seen.setScope) {
+        call.SetScope(g_seen.scopeTo);
+    }
+    if (call.rq.key == cellkey::kEnter) {
+        call.editorKind = celleditor::kInPlace;
+    }
+}
+
+// List rows: packed lists use `count`, the conventional channels `convUsed`
+// and the block frequencies `blockUsed`.
+struct Rows {
+    std::int32_t count = 0;
+    std::set<std::int32_t> convUsed;
+    std::set<std::int32_t> blockUsed;
+    std::vector<std::pair<int, std::int32_t>> popups;  // command, row
+};
+Rows g_rows;
+
+class FakeRecord : public CellRecord {
+public:
+    void Load(int slot, std::int32_t row) override
+    {
+        slot_ = slot;
+        row_ = row;
+    }
+    int Slot() const override { return slot_; }
+    std::int32_t Row() const override { return row_; }
+    bool InUse() const override
+    {
+        if (slot_ == 12) {
+            return g_rows.convUsed.count(row_) != 0;
+        }
+        if (slot_ == 8) {
+            return g_rows.blockUsed.count(row_) != 0;
+        }
+        return row_ < g_rows.count;
+    }
+    bool Appendable() const override { return slot_ == 12 || slot_ == 8 || row_ <= g_rows.count; }
+
+private:
+    int slot_ = 0;
+    std::int32_t row_ = 0;
+};
+
+CellListHooks FakeHooks()
+{
+    CellListHooks hooks;
+    hooks.createRecord = [](cmcEeprom&) -> std::unique_ptr<CellRecord> { return std::make_unique<FakeRecord>(); };
+    hooks.popupCommand = [](CellCall& call, std::int32_t command) {
+        g_rows.popups.push_back({command, call.record->Row()});
+    };
+    return hooks;
+}
+
+struct ScopeLog {
+    int calls = 0;
+    std::uint32_t scope = 0;
+};
+
+void LogScope(void* context, const cmcCellCapsule&, std::uint32_t scope)
+{
+    auto* log = static_cast<ScopeLog*>(context);
+    ++log->calls;
+    log->scope = scope;
+}
+
+class CellDispatch : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        g_seen = {};
+        g_rows = {};
+    }
+    CellRig rig{kOverlay};
+};
+
+TEST_F(CellDispatch, NamedCellsWithoutBehaviourShowTheirIdAsNotYetBuilt)
+{
+    indActiveCell cells(rig.host);  // the program's own registry
+    for (std::int32_t id : {static_cast<std::int32_t>(CL_SysMes_Sure), static_cast<std::int32_t>(CL_Model_Lmr128),
+                            static_cast<std::int32_t>(FlexKeyOpt)}) {
+        rig.Request(id).key = cellkey::kEnter;
+        EXPECT_EQ(cells.Dispatch(rig.rq, true), celleditor::kNone);
+        EXPECT_EQ(rig.rq.displayText, std::to_string(id) + " *Yet*");
+    }
+    EXPECT_EQ(rig.Show(CL_SysMes_Sure), "");  // the rig's own registry binds nothing
+}
+
+TEST_F(CellDispatch, NoOpCellsAnswerNothingAndChangeNothing)
+{
+    indActiveCell cells(rig.host);
+    ScopeLog log;
+    int count = 0;
+    for (std::int32_t id = 0; id <= kCellNone; ++id) {
+        if (!IsNoOpCell(id)) {
+            continue;
+        }
+        ++count;
+        cmcCellCapsule& rq = rig.Request(id);
+        rq.key = cellkey::kEnter;
+        rq.displayText = "stale";
+        rq.changeNotify = LogScope;
+        rq.changeContext = &log;
+        EXPECT_EQ(cells.Dispatch(rq, true), celleditor::kNone) << id;
+        EXPECT_EQ(rq.displayText, "") << id;
+    }
+    EXPECT_EQ(count, 17);
+    EXPECT_EQ(log.calls, 0);
+    EXPECT_EQ(rig.host.imageChanged, 0);
+
+    // A request without a cell object is answered the same way.
+    cmcCellCapsule empty;
+    empty.key = cellkey::kEnter;
+    EXPECT_EQ(cells.Dispatch(empty, true), celleditor::kNone);
+}
+
+TEST_F(CellDispatch, FreeLabelsShowTheirOwnCaption)
+{
+    indActiveCell cells(rig.host);
+    for (std::int32_t id : {static_cast<std::int32_t>(Flex0), static_cast<std::int32_t>(FlexDtcs)}) {
+        rig.Request(id);
+        rig.cell.caption = "Tone\nlist";
+        cells.Dispatch(rig.rq, false);
+        EXPECT_EQ(rig.rq.displayText, "Tone\nlist");
+    }
+    rig.Request(CL_Null);
+    rig.cell.caption = "label";
+    cells.Dispatch(rig.rq, false);
+    EXPECT_EQ(rig.rq.displayText, "");
+}
+
+// Lists the cells the program does not answer yet; each of them must answer
+// with nothing rather than with a made-up text or an editor.
+TEST_F(CellDispatch, UnboundCellsDoNotPretend)
+{
+    const CellRegistry& registry = DefaultCellRegistry();
+    const std::vector<std::int32_t> unbound = registry.Unanswered();
+    indActiveCell cells(rig.host);
+    std::string names;
+    for (std::int32_t id : unbound) {
+        EXPECT_FALSE(IsYetCell(id) || IsNoOpCell(id) || id == Flex0 || id == FlexDtcs) << id;
+        rig.Request(id).key = cellkey::kEnter;
+        EXPECT_EQ(cells.Dispatch(rig.rq, true), celleditor::kNone) << id;
+        EXPECT_EQ(rig.rq.displayText, "") << id;
+        EXPECT_FALSE(rig.rq.HasError() || rig.rq.HasWarning()) << id;
+        names += " " + std::string(CellName(id));
+    }
+    std::cout << "[ cells   ] " << unbound.size() << " of " << kCellCount << " cells not bound yet:" << names << "\n";
+    EXPECT_TRUE(registry.IsAnswered(CL_SysMes_Sure));
+    EXPECT_TRUE(registry.IsAnswered(CL_TE_TD));
+}
+
+TEST_F(CellDispatch, MouseActivationReachesTheCellAsEnter)
+{
+    rig.registry.Register(CL_Comm_TOTTimer, Recorder);
+    rig.Key(CL_Comm_TOTTimer, cellkey::kActivate);
+    EXPECT_EQ(g_seen.key, cellkey::kEnter);
+    EXPECT_EQ(rig.editor, celleditor::kInPlace);
+    EXPECT_EQ(rig.rq.displayText, "seen");
+}
+
+TEST_F(CellDispatch, ImageChangeNoticeFollowsKeysCommitsAndPopupCommands)
+{
+    rig.registry.Register(CL_Comm_TOTTimer, Recorder);
+    rig.Show(CL_Comm_TOTTimer);
+    EXPECT_EQ(rig.host.imageChanged, 0);
+    rig.Key(CL_Comm_TOTTimer, cellkey::kSpace);
+    EXPECT_EQ(rig.host.imageChanged, 1);
+    rig.Commit(CL_Comm_TOTTimer, "5");
+    EXPECT_EQ(rig.host.imageChanged, 2);
+    rig.Request(CL_Comm_TOTTimer).popupCommand = CL_PMenu_Copy;
+    rig.Run();
+    EXPECT_EQ(rig.host.imageChanged, 3);
+}
+
+TEST_F(CellDispatch, RepaintCriteriaGrowWithPopupsListRowsAndTheCell)
+{
+    rig.registry.Register(CL_Comm_TOTTimer, Recorder);
+    rig.registry.Register(CL_PersConv_Nar, Recorder);
+    rig.registry.SetListHooks(FakeHooks());
+    g_rows.convUsed = {3};
+    ScopeLog log;
+    auto run = [&](std::int32_t id, std::uint32_t category, std::int32_t popup, bool notify) {
+        cmcCellCapsule& rq = rig.Request(id, 3, category);
+        rq.popupCommand = popup;
+        rq.changeNotify = LogScope;
+        rq.changeContext = &log;
+        rig.Run(notify);
+        return log.scope;
+    };
+    EXPECT_EQ(run(CL_Comm_TOTTimer, kCategoryNone, 0, true), cellscope::kThisCell);
+    EXPECT_EQ(run(CL_Comm_TOTTimer, kCategoryNone, CL_PMenu_Paste, true), 33u);
+    EXPECT_EQ(run(CL_PersConv_Nar, CT_Conv, 0, true), cellscope::kThisCell | cellscope::kSameRow);
+    g_seen.addScope = cellscope::kEveryCell;
+    EXPECT_EQ(run(CL_PersConv_Nar, CT_Conv, 0, true), 0x29u);
+    g_seen.setScope = true;
+    g_seen.scopeTo = cellscope::kSameId;
+    EXPECT_EQ(run(CL_PersConv_Nar, CT_Conv, 0, true), cellscope::kSameId);
+    const int calls = log.calls;
+    run(CL_PersConv_Nar, CT_Conv, 0, false);
+    EXPECT_EQ(log.calls, calls) << "no notification without the notify flag";
+}
+
+TEST_F(CellDispatch, PopupEditIsEnterOnTheCellAndRowCommandsGoToTheList)
+{
+    rig.registry.Register(CL_PersConv_Nar, Recorder);
+    rig.registry.SetListHooks(FakeHooks());
+
+    rig.Request(CL_PersConv_Nar, 7, CT_Conv).popupCommand = CL_PMenu_Edit;
+    EXPECT_EQ(rig.Run(), celleditor::kInPlace);
+    EXPECT_EQ(g_seen.key, cellkey::kEnter);
+    EXPECT_EQ(g_seen.popup, 0);
+    EXPECT_EQ(g_seen.calls, 1);
+
+    rig.Request(CL_PersConv_Nar, 7, CT_Conv).popupCommand = CL_PMenu_Delete;
+    rig.Run();
+    EXPECT_EQ(g_seen.calls, 1) << "the cell's own part is skipped";
+    ASSERT_EQ(g_rows.popups.size(), 1u);
+    EXPECT_EQ(g_rows.popups[0], std::make_pair(static_cast<int>(CL_PMenu_Delete), 7));
+}
+
+TEST_F(CellDispatch, PopupMenuCellsWorkOnTheRowUnderTheMenu)
+{
+    rig.registry.Register(CL_PMenu_Paste, Recorder);
+    rig.registry.SetListHooks(FakeHooks());
+    cmcCellObj ownerCell;
+    ownerCell.category = CT_BlockFreq;
+    ownerCell.cellId = CL_NetBlock_FreqRx;
+    ownerCell.index = 12;
+    cmcCellCapsule owner;
+    owner.cell = &ownerCell;
+
+    rig.Request(CL_PMenu_Paste, 0, CT_PopupMenu).owner = &owner;
+    rig.Run();
+    EXPECT_EQ(g_seen.recordSlot, 8);
+    EXPECT_EQ(g_seen.recordRow, 12);
+
+    rig.Request(CL_PMenu_Paste, 0, CT_PopupMenu);  // no menu owner: no row
+    rig.Run();
+    EXPECT_EQ(g_seen.recordSlot, -1);
+}
+
+TEST_F(CellDispatch, ArrowKeysKeepTheCursorOutOfUnusedRowsOfPackedLists)
+{
+    rig.registry.Register(CL_Pers5digit_pfix, Recorder);
+    rig.registry.Register(CL_Pers5digit_chars, Recorder);
+    rig.registry.SetListHooks(FakeHooks());
+    g_rows.count = 2;
+
+    // Any column of an unused row: to the number column of the first free row.
+    rig.Request(CL_Pers5digit_pfix, 9, CT_5Digit).key = cellkey::kDown;
+    rig.Run();
+    EXPECT_TRUE(rig.rq.redirect);
+    EXPECT_EQ(rig.rq.redirectCategory, static_cast<std::uint32_t>(CT_5Digit));
+    EXPECT_EQ(rig.rq.redirectCellId, CL_Pers5digit_chars);
+    EXPECT_EQ(rig.rq.redirectIndex, 2);
+    EXPECT_EQ(rig.rq.redirectKey, cellkey::kDown);
+    EXPECT_EQ(g_seen.calls, 0);
+
+    // The number column past the first free row: back one row.
+    rig.Request(CL_Pers5digit_chars, 4, CT_5Digit).key = cellkey::kDown;
+    rig.Run();
+    EXPECT_TRUE(rig.rq.redirect);
+    EXPECT_EQ(rig.rq.redirectCellId, CL_Pers5digit_chars);
+    EXPECT_EQ(rig.rq.redirectIndex, 3);
+
+    // The first free row's number column and used rows take the key.
+    rig.Request(CL_Pers5digit_chars, 2, CT_5Digit).key = cellkey::kDown;
+    rig.Run();
+    EXPECT_FALSE(rig.rq.redirect);
+    rig.Request(CL_Pers5digit_pfix, 1, CT_5Digit).key = cellkey::kUp;
+    rig.Run();
+    EXPECT_FALSE(rig.rq.redirect);
+    EXPECT_EQ(g_seen.calls, 2);
+    // The dispatch names the cell itself as the place to repeat at.
+    EXPECT_EQ(rig.rq.redirectCellId, CL_Pers5digit_pfix);
+    EXPECT_EQ(rig.rq.redirectIndex, 1);
+
+    // Other keys are not redirected.
+    rig.Request(CL_Pers5digit_pfix, 9, CT_5Digit).key = cellkey::kEnter;
+    rig.Run();
+    EXPECT_FALSE(rig.rq.redirect);
+}
+
+TEST_F(CellDispatch, UnusedChannelsAndBlocksAreEnteredThroughTheirKeyColumn)
+{
+    rig.registry.Register(CL_PersConv_ToneRx, Recorder);
+    rig.registry.Register(CL_NetBlock_FreqTx, Recorder);
+    rig.registry.SetListHooks(FakeHooks());
+    g_rows.convUsed = {0, 1};
+    g_rows.blockUsed = {0, 1, 2, 5};
+
+    rig.Request(CL_PersConv_ToneRx, 6, CT_Conv).key = cellkey::kRight;
+    rig.Run();
+    EXPECT_TRUE(rig.rq.redirect);
+    EXPECT_EQ(rig.rq.redirectCellId, CL_PersConv_FreqRx);
+    EXPECT_EQ(rig.rq.redirectIndex, 6) << "a channel row is entered on itself";
+
+    rig.Request(CL_NetBlock_FreqTx, 7, CT_BlockFreq).key = cellkey::kLeft;
+    rig.Run();
+    EXPECT_TRUE(rig.rq.redirect);
+    EXPECT_EQ(rig.rq.redirectCellId, CL_NetBlock_FreqCH);
+    EXPECT_EQ(rig.rq.redirectIndex, 3) << "the first block row without a channel";
+
+    rig.Request(CL_PersConv_ToneRx, 1, CT_Conv).key = cellkey::kRight;
+    rig.Run();
+    EXPECT_FALSE(rig.rq.redirect);
+}
+
+TEST_F(CellDispatch, RunCellAndTheErrorAndWarningOfACell)
+{
+    rig.registry.Register(CL_Comm_TOTTimer, Recorder);
+    indActiveCell cells(rig.host, rig.registry);
+    cmcCellObj menuCell;
+    menuCell.cellId = CL_Comm_TOTTimer;
+    EXPECT_EQ(cells.RunCell(menuCell, cellkey::kEnter), celleditor::kInPlace);
+    EXPECT_EQ(g_seen.key, cellkey::kEnter);
+
+    g_seen.resultBits = cellresult::kError;
+    EXPECT_TRUE(cells.ErrorOf(kCategoryNone, CL_Comm_TOTTimer, 0));
+    EXPECT_FALSE(cells.WarningOf(kCategoryNone, CL_Comm_TOTTimer, 0));
+    g_seen.resultBits = cellresult::kWarning;
+    EXPECT_FALSE(cells.ErrorOf(kCategoryNone, CL_Comm_TOTTimer, 0));
+    EXPECT_TRUE(cells.WarningOf(kCategoryNone, CL_Comm_TOTTimer, 0));
+    EXPECT_EQ(g_seen.key, cellkey::kNone) << "the checks only look";
+
+    // Stale bits of an earlier answer do not survive a new dispatch.
+    g_seen.resultBits = 0;
+    rig.Request(CL_Comm_TOTTimer).result = cellresult::kError | cellresult::kWarning | cellresult::kCallerBit0;
+    rig.Run();
+    EXPECT_EQ(rig.rq.result, cellresult::kCallerBit0);
+}
+
+TEST(CellRegistryDeath, BindingACellTwiceIsAFaultOfTheBuild)
+{
+    CellRegistry registry;
+    registry.Register(CL_Comm_TOTTimer, Recorder);
+    EXPECT_EXIT(registry.Register(CL_Comm_TOTTimer, Recorder), ::testing::ExitedWithCode(3), "CL_Comm_TOTTimer");
+    EXPECT_EXIT(registry.Register(kCellNone, Recorder), ::testing::ExitedWithCode(3), "403");
+}
+
+}  // namespace
+}  // namespace xtr

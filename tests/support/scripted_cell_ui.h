@@ -1,0 +1,50 @@
+// Fakes of the user-interface seams of the cells: a user interface that
+// records the drop-down lists the cells open (and installs itself for its
+// lifetime), and a canvas that keeps the text colour a cell chose.
+#pragma once
+
+#include "cells/cell_capsule.h"
+#include "cells/ui_seams.h"
+
+#include <string>
+#include <vector>
+
+namespace xtr::test {
+
+class ScriptedCellUi : public CellUi {
+public:
+    struct DropDown {
+        std::int32_t askingCell;  // cell id of the request, 403 when none
+        std::string list;
+        std::int32_t itemCell;
+        std::int32_t value;
+    };
+
+    ScriptedCellUi() { SetCellUi(this); }
+    ~ScriptedCellUi() override { SetCellUi(nullptr); }
+    ScriptedCellUi(const ScriptedCellUi&) = delete;
+    ScriptedCellUi& operator=(const ScriptedCellUi&) = delete;
+
+    void OpenDropDown(const cmcCellCapsule& request, const std::string& list, std::int32_t itemCell,
+                      std::int32_t value) override
+    {
+        opened.push_back({request.cell != nullptr ? request.cell->cellId : 403, list, itemCell, value});
+    }
+
+    std::vector<DropDown> opened;
+};
+
+class RecordingCellCanvas : public CellCanvas {
+public:
+    void SetTextColor(Color c) override
+    {
+        color = c;
+        ++changes;
+    }
+    Color TextColor() const override { return color; }
+
+    Color color = 0x80000008;  // clWindowText until a cell chooses
+    int changes = 0;
+};
+
+}  // namespace xtr::test
