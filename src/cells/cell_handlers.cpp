@@ -13,6 +13,7 @@ namespace {
 
 constexpr CellFamily kFamilies[] = {
     RegisterLabelCells,
+    RegisterMptNumberCells,
 };
 
 }  // namespace

@@ -9,4 +9,9 @@ class CellRegistry;
 // yet ("%d *Yet*").
 void RegisterLabelCells(CellRegistry& registry);
 
+// MPT1327 numbers: prefixes, own numbers, despatcher, SDM and emergency
+// numbers, call ranges and groups, fleets, fleet counts, 5-digit entries and
+// directory dial strings.
+void RegisterMptNumberCells(CellRegistry& registry);
+
 }  // namespace xtr
