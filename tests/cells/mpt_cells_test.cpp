@@ -295,5 +295,15 @@ TEST_F(MptCells, DialStringCellKeepsOneCleanString)
     EXPECT_EQ(Press(CL_DirM_Number, 'a', 4, CT_DirM).editor, celleditor::kNone);
 }
 
+// A text missing from the shipped overlay would end the program the first
+// time a cell asks for it.
+TEST(MptCellTexts, ShippedOverlayHoldsEveryTextTheCellsUse)
+{
+    auto overlay = OverlayGuard::Shipped();
+    for (const char* key : {"GI_AppInd_CpsOnly", "GI_AppInd_MptOnly", "GI_AppMess_Confirm_CpsFleet", "GI_Sys_AppTitle"}) {
+        EXPECT_TRUE(overlay->Store().HasEntry(key)) << key;
+    }
+}
+
 }  // namespace
 }  // namespace xtr::test
