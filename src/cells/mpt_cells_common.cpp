@@ -11,7 +11,6 @@
 #include "overlay/gtex.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace xtr::mptcell {
 
