@@ -1,0 +1,174 @@
+// The cells of a built sheet: the basic cell's font, column widths and row
+// heights, the first selectable cell and the fixed rows and columns.
+#include "app/environ.h"
+#include "app/globals.h"
+#include "cells/cell_description.h"
+#include "sheet_fixture.h"
+
+#include <gtest/gtest.h>
+
+namespace xtr {
+namespace {
+
+using test::SheetOverlay;
+
+std::unique_ptr<cuiSheet> Built(test::OverlayGuard& overlay, TextMeasurer* measurer = nullptr,
+                                SheetPrinter* printer = nullptr, std::int32_t fontHeight = 0)
+{
+    auto sheet = std::make_unique<cuiSheet>(nullptr, nullptr, 0, 0, overlay.Store(), "S", nullptr);
+    sheet->SetMeasurer(measurer);
+    sheet->SetPrinter(printer);
+    sheet->SetFontHeight(fontHeight);
+    sheet->Show();
+    return sheet;
+}
+
+// Pixels as a proportional font would give them: 7 per character at
+// height 12, scaled with the height; a line is as high as the font.
+class ScaledMeasurer : public TextMeasurer {
+public:
+    int LineWidth(std::string_view line, const FontDesc& font) override
+    {
+        return static_cast<int>(line.size()) * 7 * font.height / 12;
+    }
+    int LineHeight(std::string_view, const FontDesc& font) override { return font.height; }
+};
+
+class FakePrinter : public SheetPrinter {
+public:
+    explicit FakePrinter(int dpi) : dpi_(dpi) {}
+    int DotsPerInchY() const override { return dpi_; }
+    TextMeasurer& Measurer() override { return measurer; }
+    ScaledMeasurer measurer;
+
+private:
+    int dpi_;
+};
+
+TEST(SheetCells, BasicCellFontFollowsTheFontSizePercentage)
+{
+    auto overlay = SheetOverlay({"A"}, "", "{S(Color=clBtnFace)(Font=,Courier,,12)}");
+    indEnviron env("", "", EnvironServices{});
+    env.fontSizePercentage = 150;
+    SetEnv(&env);
+    auto sheet = Built(*overlay);
+    SetEnv(nullptr);
+
+    FontDesc expected;
+    ApplyFontDescription(",Courier,,12", expected);
+    ApplyFontDescription(",,,%150", expected);
+    ASSERT_TRUE(sheet->BasicCell().font);
+    EXPECT_EQ(*sheet->BasicCell().font, expected);
+    EXPECT_EQ(sheet->BasicFont().height, 18);
+    EXPECT_EQ(sheet->BasicCell().color, 0x8000000Fu);
+    EXPECT_TRUE(sheet->BasicCell().IsSelectable());
+    // Cells without a font of their own use the basic cell's.
+    EXPECT_FALSE(sheet->CellAt(0, 0).font);
+    EXPECT_EQ(sheet->CellAt(0, 0).EffectiveFont(), &*sheet->BasicCell().font);
+
+    // Without settings the entry's height stands.
+    sheet = Built(*overlay);
+    EXPECT_EQ(sheet->BasicFont().height, 12);
+}
+
+TEST(SheetCells, PrintedSheetsTakeFixedHeightAndPrintRatio)
+{
+    auto overlay = SheetOverlay({"{W}Wide"}, "(PrintFontRatio=50)", "{(Font=,,,12)}");
+    FakePrinter printer(600);
+    auto sheet = Built(*overlay, nullptr, &printer, 40);
+    EXPECT_EQ(sheet->Scale(), 5);
+    EXPECT_EQ(sheet->BasicFont().height, 20);  // 40, then 50 percent
+    // Measured with the printer, padded at the printer's scale.
+    EXPECT_EQ(sheet->ColumnWidth(0), 4 * 7 * 20 / 12 + 8 * 5);
+    EXPECT_EQ(sheet->RowHeight(0), 5);  // no H: the default of one scale unit
+
+    // On the screen the ratio does not apply.
+    sheet = Built(*overlay, nullptr, nullptr, 40);
+    EXPECT_EQ(sheet->BasicFont().height, 40);
+    EXPECT_EQ(sheet->Scale(), 1);
+
+    // A low resolution still draws at scale 1.
+    FakePrinter coarse(96);
+    sheet = Built(*overlay, nullptr, &coarse);
+    EXPECT_EQ(sheet->Scale(), 1);
+}
+
+TEST(SheetCells, WidthsAndHeightsInCharacterCells)
+{
+    auto overlay = SheetOverlay({
+        "{W}Name|Value|{H}Two\\nlines\\nthree",
+        "{WH}Longer name|{W}",
+        ":(LoopFrom 3)",
+        "{H(%CL_Aad_Type)}a\\nb|x",
+        ":(LoopTo)",
+    });
+    auto sheet = Built(*overlay);  // no view, no printer: character cells
+    ASSERT_EQ(sheet->RowCount(), 5);
+    EXPECT_EQ(sheet->ColumnWidth(0), 11 + 1);  // the widest W caption and a blank
+    EXPECT_EQ(sheet->ColumnWidth(1), 1);       // an empty W caption still adds its blank
+    EXPECT_EQ(sheet->ColumnWidth(2), 1);       // H alone leaves the width alone
+    EXPECT_EQ(sheet->RowHeight(0), 3);
+    EXPECT_EQ(sheet->RowHeight(1), 1);
+    // Repeated rows take the height of the row they repeat.
+    EXPECT_EQ(sheet->RowHeight(2), 2);
+    EXPECT_EQ(sheet->RowHeight(3), 2);
+    EXPECT_EQ(sheet->RowHeight(4), 2);
+    EXPECT_EQ(sheet->TotalWidth(), 14);
+    EXPECT_EQ(sheet->TotalHeight(), 3 + 1 + 2 + 2 + 2);
+
+    // A cell's own font is measured with, not the basic cell's.
+    ScaledMeasurer pixels;
+    overlay = SheetOverlay({"{W}abc|{W(Font=,,,24)}abc"});
+    sheet = Built(*overlay, &pixels);
+    EXPECT_EQ(sheet->ColumnWidth(0), 21 + 8);
+    EXPECT_EQ(sheet->ColumnWidth(1), 42 + 8);
+}
+
+TEST(SheetCells, FirstSelectableColumnAndRow)
+{
+    auto overlay = SheetOverlay({"Title|||", "a|b|c|{S}d", "{S}e"});
+    auto sheet = Built(*overlay);
+    EXPECT_EQ(sheet->FirstSelectableColumn(), 0);
+    EXPECT_EQ(sheet->FirstSelectableRow(), 1);
+
+    overlay = SheetOverlay({"Title|||", "a|b|c|{S}d"});
+    sheet = Built(*overlay);
+    EXPECT_EQ(sheet->FirstSelectableColumn(), 3);
+    EXPECT_EQ(sheet->FirstSelectableRow(), 1);
+
+    // None at all: the counts themselves.
+    overlay = SheetOverlay({"a|b", "c"});
+    sheet = Built(*overlay);
+    EXPECT_EQ(sheet->FirstSelectableColumn(), 2);
+    EXPECT_EQ(sheet->FirstSelectableRow(), 2);
+}
+
+TEST(SheetCells, FixedRowsAndColumnsLeaveOneToScroll)
+{
+    auto overlay = SheetOverlay({"a|b", "c", "d"}, "(FixedRows=5)(FixedCols=1)");
+    auto sheet = Built(*overlay);
+    EXPECT_EQ(sheet->FixedRows(), 2);
+    EXPECT_EQ(sheet->FixedColumns(), 1);
+
+    overlay = SheetOverlay({"a|b", "c"}, "(FixedRows=-2)(FixedCols=9)");
+    sheet = Built(*overlay);
+    EXPECT_EQ(sheet->FixedRows(), 0);
+    EXPECT_EQ(sheet->FixedColumns(), 1);
+}
+
+TEST(SheetCells, CountersRunOnAcrossRowsAndCaptions)
+{
+    auto overlay = SheetOverlay({
+        "{(@ch0=5)}Ch \\(@ch0)|{S(%CT_Aad.CL_Aad_Type[@ch0])}",
+        "{(@ch0+)}Ch \\(@ch0+1)|{S(%CT_Aad.CL_Aad_Type[@ch0])}",
+    });
+    auto sheet = Built(*overlay);
+    EXPECT_EQ(sheet->CellAt(0, 0).Caption(), "Ch 5");
+    EXPECT_EQ(sheet->CellAt(0, 1).Caption(), "Ch 7");
+    EXPECT_EQ(sheet->CellAt(1, 0).index, 5);
+    EXPECT_EQ(sheet->CellAt(1, 1).index, 6);
+    EXPECT_EQ(sheet->CellAt(1, 1).category, CT_Aad);
+}
+
+}  // namespace
+}  // namespace xtr

@@ -1,0 +1,102 @@
+// Sheets built over small overlays written for one test: the three entries
+// of a sheet named "S" (style, basic cell, layout lines), plus a view fake
+// that records what the sheet asked of its widgets.
+#pragma once
+
+#include "support/overlay_guard.h"
+#include "ui/model/sheet.h"
+#include "ui/model/sheet_view.h"
+#include "ui/model/text_measurer.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace xtr::test {
+
+inline std::string SheetEntries(const std::string& name, const std::string& style, const std::string& basic,
+                                const std::vector<std::string>& lines)
+{
+    std::string text = "#" + name + "_Style\n" + style + "\n#" + name + "_BasicCell\n" + basic + "\n#" + name +
+                       "_Cells\n";
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    return text;
+}
+
+inline std::unique_ptr<OverlayGuard> SheetOverlay(const std::vector<std::string>& lines,
+                                                  const std::string& style = "",
+                                                  const std::string& basic = "{(Font=,,,12)}")
+{
+    return OverlayGuard::FromText(SheetEntries("S", style, basic, lines) + "#End\n");
+}
+
+// The captions of a grid row, for comparing whole rows at once.
+inline std::vector<std::string> Captions(const cuiSheet& sheet, int row)
+{
+    std::vector<std::string> captions;
+    for (int c = 0; c < sheet.ColumnCount(); ++c) {
+        captions.push_back(sheet.CellAt(c, row).Caption());
+    }
+    return captions;
+}
+
+// Records the calls of a sheet to its widgets. Like the grid, it moves the
+// cursor to the first selectable cell (row by row) when the grid is laid
+// out, and stays at (0, 0) when there is none.
+class FakeSheetView : public SheetView {
+public:
+    void CreateWidgets(cuiSheet& sheet) override
+    {
+        calls.push_back("create");
+        rowsWhenCreated = sheet.RowCount();
+        titleWhenCreated = sheet.GetTitle();
+    }
+    TextMeasurer& Measurer() override { return measurer; }
+    void LayoutGrid(cuiSheet& sheet) override
+    {
+        calls.push_back("layout");
+        busyWhenLaidOut = sheet.Busy();
+        for (int r = 0; r < sheet.RowCount(); ++r) {
+            for (int c = 0; c < sheet.ColumnCount(); ++c) {
+                if (sheet.CellAt(c, r).IsSelectable()) {
+                    column = c;
+                    row = r;
+                    return;
+                }
+            }
+        }
+    }
+    int CursorColumn() const override { return column; }
+    int CursorRow() const override { return row; }
+    void PutCursor(int c, int r) override
+    {
+        calls.push_back("cursor " + std::to_string(c) + "," + std::to_string(r));
+        column = c;
+        row = r;
+    }
+    void SetTopLeft(int left, int top) override
+    {
+        calls.push_back("topleft " + std::to_string(left) + "," + std::to_string(top));
+    }
+    void SetGridEnabled(bool enabled) override { calls.push_back(enabled ? "enable" : "disable"); }
+    void SheetReady(cuiSheet& sheet) override
+    {
+        calls.push_back("ready");
+        busyWhenReady = sheet.Busy();
+    }
+    void DestroyWidgets(cuiSheet&) override { ++destroyed; }
+
+    CharCellMeasurer measurer;
+    std::vector<std::string> calls;
+    int column = 0;
+    int row = 0;
+    int rowsWhenCreated = -1;
+    std::string titleWhenCreated;
+    bool busyWhenLaidOut = false;
+    bool busyWhenReady = true;
+    int destroyed = 0;
+};
+
+}  // namespace xtr::test
