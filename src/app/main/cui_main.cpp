@@ -7,6 +7,7 @@
 #include "app/main/main_form.h"
 #include "app/task.h"
 #include "app/text_util.h"
+#include "cells/fcache.h"
 #include "image/clone_file.h"
 #include "image/image_identity.h"
 #include "overlay/gtex.h"
@@ -29,6 +30,8 @@ cuiMain::cuiMain(const std::string& overlayBase, int32_t imageSize) : imageSize_
     std::error_code ec;
     currentDirectory_ = std::filesystem::current_path(ec).string();
 
+    fcache_ = std::make_unique<cmcFCache>();
+
     current_.SetSize(imageSize_);
     reference_.CopyFrom(current_);
 
@@ -36,12 +39,16 @@ cuiMain::cuiMain(const std::string& overlayBase, int32_t imageSize) : imageSize_
     idleTask_->SetHandler(IdleHandler, this);
 
     EvMan().Register(Listener, this);
+    SetCellHost(this);
     cuiMain::InitEnvironment();
 }
 
 cuiMain::~cuiMain()
 {
     cmcTask::Release(idleTask_);
+    if (HasCellHost() && &TheCellHost() == this) {
+        SetCellHost(nullptr);
+    }
     if (HasEvMan()) {
         EvMan().Unregister(Listener, this);
     }

@@ -6,6 +6,7 @@
 
 #include "app/canvas.h"
 #include "app/tick.h"
+#include "cells/ui_seams.h"
 #include "image/eeprom.h"
 
 #include <cstdint>
@@ -18,7 +19,9 @@ class MainForm;
 class cmcTask;
 struct cmcEvent;
 
-class cuiMain {
+class cmcFCache;
+
+class cuiMain : public CellHost {
 public:
     // overlayBase names the overlay file ("%s%s.OVL" with the data
     // directory); imageSize is the size of every memory image.
@@ -49,7 +52,7 @@ public:
     bool MakerMode() const { return makerFlag_ != 0; }
     MainForm* Form() const { return form_; }
 
-    cmcEeprom& CurrentImage() { return current_; }
+    cmcEeprom& CurrentImage() override { return current_; }
     cmcEeprom& ReferenceImage() { return reference_; }
     cmcEeprom& SpareImage() { return spare_; }
     cmcEeprom& ComparisonImage() { return comparison_; }
@@ -61,7 +64,9 @@ public:
     void ClearModified();
     void UpdateTitle();
     // Called by the cell dispatch after any key, commit or pop-up command.
-    void ImageChanged();
+    void ImageChanged() override;
+    // The selection-list cache that every selection cell reads.
+    cmcFCache& SelectionLists() override { return *fcache_; }
 
     // Status message (event 4).
     const std::string& StatusText() const { return statusText_; }
@@ -83,6 +88,8 @@ protected:
     int32_t extraCode_ = 0;
     MainForm* form_ = nullptr;
     uint32_t makerFlag_ = 0;
+
+    std::unique_ptr<cmcFCache> fcache_;
 
     cmcEeprom current_;
     cmcEeprom reference_;
