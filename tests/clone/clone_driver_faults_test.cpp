@@ -155,6 +155,39 @@ TEST_F(DriverTest, PortVanishingMidTransferEndsOnceWithSilence)
     EXPECT_EQ(link.OpenDevices(), 0);
 }
 
+// A port whose transmit queue never empties (a stuck driver or adapter).
+class StuckDevice : public SerialDevice {
+public:
+    bool Open(const std::string&) override { return open_ = true; }
+    bool SetupQueues(int32_t, int32_t) override { return true; }
+    bool Configure(const SerialLineConfig&) override { return true; }
+    void Close() override { open_ = false; }
+    bool IsOpen() const override { return open_; }
+    int32_t ReceiveCount() override { return 0; }
+    int32_t TransmitCount() override { return 7; }
+    int32_t Read(uint8_t*, int32_t) override { return 0; }
+    int32_t Write(const uint8_t*, int32_t count) override { return count; }
+
+private:
+    bool open_ = false;
+};
+
+TEST(DriverStuckPort, EndsOnceInsteadOfWaitingForEver)
+{
+    ManualTimeGuard clock;
+    cmcCloneDrv driver(std::make_unique<StuckDevice>());
+    driver.SetTarget(0x2527, 0);
+    ConfigureCloneSpeed(driver, 1, false);
+    std::vector<uint8_t> codes;
+    const auto done = [](void* context, dst_CDrv_Result* result) {
+        static_cast<std::vector<uint8_t>*>(context)->push_back(result->code);
+    };
+    ASSERT_TRUE(driver.StartIdentify(done, &codes));
+    EXPECT_TRUE(clock->AdvanceUntil([&] { return !driver.IsBusy(); }, 5000, 10));
+    EXPECT_EQ(codes, (std::vector<uint8_t>{kCloneSilence}));
+    EXPECT_FALSE(driver.Port().IsOpen());
+}
+
 TEST_F(DriverTest, FailedReadKeepsWhatArrivedForTheCaller)
 {
     radio.Faults().missingFrame = 3;
