@@ -99,6 +99,7 @@ TEST(Environ, FirstRunUsesDefaultsAndCreatesEveryValueAtExit)
     env = small.Open({640, 480});
     EXPECT_EQ(std::vector<int32_t>({env->windowLeft, env->windowTop, env->windowWidth, env->windowHeight}),
               std::vector<int32_t>({32, 14, 576, 432}));
+    env.reset();  // writes into small's backend, which must still exist
 }
 
 TEST(Environ, StoredSettingsAreReadAndWrittenBackWithChanges)
