@@ -27,6 +27,7 @@ function(xtr_test_suite name dir)
   target_link_libraries(${name} PRIVATE ${ARGN} xtr_testsupport GTest::gtest GTest::gtest_main GTest::gmock)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_dependencies(${name} xtr_data)
+  set_property(GLOBAL APPEND PROPERTY XTR_TEST_SUITES ${name})
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
     PROPERTIES ENVIRONMENT "XTR450_DATA_DIR=${XTR_RUNTIME_DIR};QT_QPA_PLATFORM=offscreen"

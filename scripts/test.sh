@@ -17,7 +17,7 @@ ctest --test-dir build -j "$jobs" --output-on-failure --timeout 300
 echo "== sanitizers (ASan + UBSan) over the core suites =="
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DXTR_SANITIZE=ON \
   -DXTR_BUILD_GUI=OFF -DXTR_BUILD_BENCH=OFF >/dev/null
-cmake --build build-asan -j "$jobs"
+cmake --build build-asan -j "$jobs" --target xtr_all_tests
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan -j "$jobs" --output-on-failure --timeout 600
 
