@@ -14,6 +14,7 @@ namespace {
 constexpr CellFamily kFamilies[] = {
     RegisterLabelCells,
     RegisterMptNumberCells,
+    RegisterListCells,
 };
 
 }  // namespace

@@ -13,5 +13,6 @@ void RegisterLabelCells(CellRegistry& registry);
 // numbers, call ranges and groups, fleets, fleet counts, 5-digit entries and
 // directory dial strings.
 void RegisterMptNumberCells(CellRegistry& registry);
+void RegisterListCells(CellRegistry& registry);  // list rows, row commands and list columns
 
 }  // namespace xtr

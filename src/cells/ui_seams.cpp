@@ -16,6 +16,11 @@ public:
 
 }  // namespace
 
+cmcEeprom& CellHost::ReferenceImage()
+{
+    Fatal("No reference image.");
+}
+
 void SetCellHost(CellHost* host)
 {
     g_host = host;

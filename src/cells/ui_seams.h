@@ -29,6 +29,9 @@ public:
     virtual ~CellCanvas() = default;
     virtual void SetTextColor(Color color) = 0;
     virtual Color TextColor() const = 0;
+    // Fills part of the cell (a cell that draws a shape of its own); a
+    // surface that cannot draw ignores it.
+    virtual void FillRect(const Rect& rect, Color color) {}
 };
 
 // The application as the cells see it.
@@ -43,6 +46,10 @@ public:
     // have changed (the main window restarts its delayed check and compares
     // the image with its saved copy).
     virtual void ImageChanged() = 0;
+    // The image read from the initial file at start-up: list rows that are
+    // cleared, deleted or inserted take their contents from it. Fatal
+    // unless the host has one.
+    virtual cmcEeprom& ReferenceImage();
 };
 
 // The process-wide host; tests and the application install one. Asking for

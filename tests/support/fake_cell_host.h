@@ -1,6 +1,6 @@
-// A cell host for tests: its own 16 KiB image and selection-list cache, and
-// a count of the "image may have changed" notices. Installs itself as the
-// process-wide host for its lifetime.
+// A cell host for tests: its own 16 KiB image, reference image and
+// selection-list cache, and a count of the "image may have changed"
+// notices. Installs itself as the process-wide host for its lifetime.
 #pragma once
 
 #include "cells/fcache.h"
@@ -16,6 +16,7 @@ public:
     explicit FakeCellHost(cmcGTex& store) : lists_(store)
     {
         image_.SetSize(0x4000);
+        reference_.SetSize(0x4000);
         SetCellHost(this);
     }
     ~FakeCellHost() override { SetCellHost(nullptr); }
@@ -25,11 +26,13 @@ public:
     cmcEeprom& CurrentImage() override { return image_; }
     cmcFCache& SelectionLists() override { return lists_; }
     void ImageChanged() override { ++imageChanged; }
+    cmcEeprom& ReferenceImage() override { return reference_; }
 
     int imageChanged = 0;
 
 private:
     cmcEeprom image_;
+    cmcEeprom reference_;
     cmcFCache lists_;
 };
 
