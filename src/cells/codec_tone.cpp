@@ -31,10 +31,14 @@ void ApplyItem(datTone& tone, std::int32_t item)
     if (item == kToneItemNone) {
         tone.flags &= static_cast<std::uint8_t>(~datTone::kInUse);
     } else if (item == kToneItemDtcs) {
-        tone.flags |= datTone::kInUse | datTone::kDtcs;
+        tone.flags = static_cast<std::uint8_t>(datTone::kInUse | datTone::kDtcs | (tone.flags & datTone::kInverted));
+        tone.ctcss = 0;
     } else {
+        // A tone is one kind or the other: the unused number is cleared so
+        // that equal tones compare equal.
         tone.flags = datTone::kInUse;
         tone.ctcss = static_cast<std::uint16_t>(item);
+        tone.dtcs = 0;
     }
 }
 
@@ -61,7 +65,6 @@ std::optional<datTone> TypedDtcs(const std::string& text, const datTone& current
     }
     datTone tone;
     tone.flags = datTone::kInUse | datTone::kDtcs;
-    tone.ctcss = current.ctcss;
     tone.dtcs = static_cast<std::uint16_t>((text[at] - '0') * 64 + (text[at + 1] - '0') * 8 + (text[at + 2] - '0'));
     const bool inverted = polarity.empty() ? (current.flags & datTone::kInverted) != 0 : polarity[0] == 'I';
     if (inverted) {

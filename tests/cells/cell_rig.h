@@ -87,4 +87,38 @@ public:
     int editor = 0;
 };
 
+// A request from a grid on a bare cell, for codecs driven directly.
+struct GridRequest {
+    GridRequest() { Fresh(); }
+    GridRequest(const GridRequest&) = delete;
+    GridRequest& operator=(const GridRequest&) = delete;
+
+    cmcCellCapsule& Fresh()
+    {
+        rq.Reset();
+        rq.cell = &cell;
+        rq.grid = &gridToken;
+        rq.canvas = &canvas;
+        editor = 0;
+        return rq;
+    }
+    cmcCellCapsule& Key(std::int32_t key)
+    {
+        Fresh().key = key;
+        return rq;
+    }
+    cmcCellCapsule& Typed(const std::string& text)
+    {
+        Fresh().commitMode = cellcommit::kStore;
+        rq.editText = text;
+        return rq;
+    }
+
+    int gridToken = 0;
+    cmcCellObj cell;
+    RecordingCellCanvas canvas;
+    cmcCellCapsule rq;
+    int editor = 0;
+};
+
 }  // namespace xtr::test
