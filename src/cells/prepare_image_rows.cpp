@@ -1,0 +1,82 @@
+// Preparation of the lists whose rows go through the row record: the
+// conventional channels (rows not in use take the reference's bytes, rows
+// in use keep what the cells edited) and the preferred NDD entries, whose
+// length and priority the radio reads only within their limits.
+#include "cells/ch_record.h"
+#include "cells/list_geometry.h"
+#include "cells/prepare_image_steps.h"
+
+namespace xtr::prepare {
+namespace {
+
+constexpr std::int32_t kFirstConventional = 0x0117;
+constexpr std::uint8_t kNoConventional = 0xFF;
+
+// Byte 12 of a conventional row: bit 5 is no field of the row record.
+constexpr std::int32_t kConvFlagsByte = 12;
+constexpr std::uint8_t kConvSpareBit = 0x20;
+
+// Bytes 2 and 3 of an NDD row: length and priority.
+constexpr std::int32_t kNddLengthByte = 2;
+constexpr std::int32_t kNddPriorityByte = 3;
+
+}  // namespace
+
+// Step 4: the channel the radio starts on in conventional mode: the first
+// row in use, 0xFF when none is. Runs after step 9 (see the step table).
+void FindFirstConventionalChannel(const Preparation& p)
+{
+    const ListGeometry& list = GeometryOf(listslot::kConv);
+    datCh ch(p.t);
+    std::uint8_t first = kNoConventional;
+    for (std::int32_t k = list.firstRow; k <= list.lastRow; ++k) {
+        ch.Load(listslot::kConv, k);
+        if (ch.InUse()) {
+            first = static_cast<std::uint8_t>(k);
+            break;
+        }
+    }
+    p.t.SetByte(kFirstConventional, first);
+}
+
+// Step 9: every conventional row starts from the reference's 18 bytes; a
+// row in use then gets back what the row record carries (frequencies,
+// tones, the bits the cells edit), so the bytes no cell edits are always
+// the reference's. Bit 5 of byte 12 is the reference's in every row.
+void KeepConventionalRows(const Preparation& p)
+{
+    const ListGeometry& list = GeometryOf(listslot::kConv);
+    datCh ch(p.t);
+    for (std::int32_t k = list.firstRow; k <= list.lastRow; ++k) {
+        const std::int32_t row = list.AddressOf(k);
+        ch.Load(listslot::kConv, k);
+        p.CopyBytes(row, row + list.rowSize - 1);
+        if (ch.InUse()) {
+            ch.Store();
+        }
+        p.CopyBits(row + kConvFlagsByte, kConvSpareBit);
+    }
+}
+
+// Step 25: the NDD lengths (at most 9), priorities (1 to 10) and the count
+// (at most 4) are brought into their limits, as the row record reads them;
+// rows past the count are the reference's.
+void KeepNddRows(const Preparation& p)
+{
+    const ListGeometry& list = GeometryOf(listslot::kPrefNdd);
+    datCh ch(p.t);
+    for (std::int32_t k = list.firstRow; k <= list.lastRow; ++k) {
+        ch.Load(listslot::kPrefNdd, k);
+        const std::int32_t row = list.AddressOf(k);
+        p.t.SetByte(row + kNddLengthByte, ch.nddLength);
+        p.t.SetByte(row + kNddPriorityByte, ch.nddPriority);
+    }
+    const auto count = static_cast<std::uint8_t>(ListCount(p.t, listslot::kPrefNdd));
+    p.t.SetByte(list.countAddress, count);
+    for (std::int32_t k = count; k <= list.lastRow; ++k) {
+        const std::int32_t row = list.AddressOf(k);
+        p.CopyBytes(row, row + list.rowSize - 1);
+    }
+}
+
+}  // namespace xtr::prepare
