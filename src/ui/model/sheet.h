@@ -14,6 +14,7 @@
 
 #include "cells/cell_capsule.h"
 #include "cells/cell_obj.h"
+#include "ui/model/sheet_interaction.h"
 #include "ui/model/sheet_records.h"
 #include "ui/model/sheet_style.h"
 #include "ui/model/sheet_view.h"
@@ -162,6 +163,8 @@ public:
     // The record reused for every cell drawn, and its rectangle.
     cmcCellCapsule& DrawRequest() { return drawRequest_; }
     Rect& DrawRect() { return drawRect_; }
+    // The grid's memory of the user's actions on this sheet.
+    SheetInteraction& Interaction() { return interaction_; }
 
 protected:
     // The measurer for captions: the printer's, the one set, the view's,
@@ -224,6 +227,7 @@ private:
     std::vector<int> rowHeights_;
     cmcCellCapsule drawRequest_;
     Rect drawRect_;
+    SheetInteraction interaction_;
 };
 
 }  // namespace xtr
