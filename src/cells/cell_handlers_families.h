@@ -14,5 +14,6 @@ void RegisterLabelCells(CellRegistry& registry);
 // directory dial strings.
 void RegisterMptNumberCells(CellRegistry& registry);
 void RegisterListCells(CellRegistry& registry);  // list rows, row commands and list columns
+void RegisterCheckCells(CellRegistry& registry);  // the consistency checks over groups of cells
 
 }  // namespace xtr
