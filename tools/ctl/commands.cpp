@@ -21,7 +21,9 @@ void PrintOverview()
                 "Exit status:\n"
                 "  0        success\n"
                 "  1        any other failure\n"
-                "  2        usage error\n");
+                "  2        usage error\n"
+                "  12-27    a transfer with the radio failed: 10 + its result code\n"
+                "  31-39    a clone file error: 30 + its error code\n");
 }
 
 }  // namespace

@@ -1,0 +1,150 @@
+#include "ctl_process.h"
+
+#include "platform/executable_path.h"
+#include "support/temp_dir.h"
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace xtr::test {
+namespace {
+
+std::vector<char*> Argv(const std::string& program, const std::vector<std::string>& args)
+{
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(program.c_str()));
+    for (const std::string& arg : args) {
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    }
+    argv.push_back(nullptr);
+    return argv;
+}
+
+}  // namespace
+
+std::string ProgramDirectory()
+{
+    // The test runner points the data folder at the programs' folder; run by
+    // hand, the programs lie in bin/ beside the tests' folder.
+    std::vector<std::string> candidates;
+    if (const char* data = std::getenv("XTR450_DATA_DIR"); data != nullptr && *data != '\0') {
+        candidates.push_back(data);
+    }
+    candidates.push_back(ExecutableDirectory() + "../bin");
+    for (const std::string& dir : candidates) {
+        if (std::filesystem::exists(std::filesystem::path(dir) / "xtr450ctl") &&
+            std::filesystem::exists(std::filesystem::path(dir) / "xtr450-radiosim")) {
+            return std::filesystem::path(dir).string();
+        }
+    }
+    return {};
+}
+
+pid_t StartCtl(const std::vector<std::string>& args, const std::string& dir)
+{
+    const std::string program = ProgramDirectory() + "/xtr450ctl";
+    const std::string outPath = dir + "/ctl.out";
+    const std::string errPath = dir + "/ctl.err";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    std::vector<char*> argv = Argv(program, args);
+    pid_t pid = -1;
+    const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return spawned == 0 ? pid : -1;
+}
+
+CtlRun WaitCtl(pid_t pid, const std::string& dir)
+{
+    CtlRun run;
+    if (pid <= 0) {
+        return run;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    int wstatus = 0;
+    while (waitpid(pid, &wstatus, 0) < 0 && errno == EINTR) {
+    }
+    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    run.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+    run.out = ReadWholeFile(dir + "/ctl.out");
+    run.err = ReadWholeFile(dir + "/ctl.err");
+    return run;
+}
+
+CtlRun RunCtl(const std::vector<std::string>& args, const std::string& dir)
+{
+    return WaitCtl(StartCtl(args, dir), dir);
+}
+
+RadioSim::RadioSim(const std::vector<std::string>& args, const std::string& dir)
+{
+    const std::string program = ProgramDirectory() + "/xtr450-radiosim";
+    const std::string outPath = dir + "/sim.out";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    std::vector<std::string> all = args;
+    all.push_back("--quiet");
+    std::vector<char*> argv = Argv(program, all);
+    const int spawned = posix_spawn(&pid_, program.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
+        pid_ = -1;
+        return;
+    }
+    // The first line it prints is the device path.
+    for (int wait = 0; wait < 500; ++wait) {
+        const std::string text = ReadWholeFile(outPath);
+        if (const auto end = text.find('\n'); end != std::string::npos) {
+            path_ = text.substr(0, end);
+            return;
+        }
+        usleep(10000);
+    }
+}
+
+RadioSim::~RadioSim()
+{
+    Stop();
+}
+
+void RadioSim::Reap()
+{
+    int wstatus = 0;
+    while (waitpid(pid_, &wstatus, 0) < 0 && errno == EINTR) {
+    }
+    pid_ = -1;
+}
+
+void RadioSim::Stop()
+{
+    if (pid_ > 0) {
+        kill(pid_, SIGINT);
+        Reap();
+    }
+}
+
+void RadioSim::Kill()
+{
+    if (pid_ > 0) {
+        kill(pid_, SIGKILL);
+        Reap();
+    }
+}
+
+}  // namespace xtr::test

@@ -1,0 +1,166 @@
+#include "ctl/ctl_session.h"
+
+#include "app/environ.h"
+#include "app/globals.h"
+#include "app/main/ind_main.h"
+#include "app/main/process_objects.h"
+#include "app/text_util.h"
+#include "clone/clone_manager.h"
+#include "clone/line_paced_device.h"
+#include "ctl/commands.h"
+#include "platform/console_stream.h"
+
+#include <cctype>
+#include <cstdlib>
+
+namespace xtr::ctl {
+namespace {
+
+// A transfer that has not ended after this long never will: the protocol's
+// own time-outs end every operation within seconds of the last progress.
+constexpr uint32_t kLoopLimitMs = 30u * 60u * 1000u;
+
+bool AllDigits(const std::string& text)
+{
+    if (text.empty()) {
+        return false;
+    }
+    for (char c : text) {
+        if (!std::isdigit(static_cast<unsigned char>(c))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ParsePort(const std::string& text, PortChoice& port)
+{
+    std::string digits = text;
+    if (text.size() > 3 && EqualsIgnoreCase(text.substr(0, 3), "COM") && AllDigits(text.substr(3))) {
+        digits = text.substr(3);
+    }
+    if (AllDigits(digits)) {
+        if (digits.size() > 2) {
+            return false;
+        }
+        const int n = std::atoi(digits.c_str());
+        if (n < 1 || n > 99) {
+            return false;
+        }
+        port.number = n;
+        port.path.clear();
+        return true;
+    }
+    if (text.empty()) {
+        return false;
+    }
+    port.number = 1;
+    port.path = text;
+    return true;
+}
+
+// The read check asks the application object, as the desktop program does.
+class Session::AppImageChecks : public CloneImageChecks {
+public:
+    explicit AppImageChecks(indMain& app) : app_(app) {}
+    int CheckImageIdentity(const cmcEeprom& image, bool withMakerText) override
+    {
+        return app_.CheckImageIdentity(image, withMakerText);
+    }
+    int CheckImageNewer(const cmcEeprom& image) override { return app_.CheckImageNewer(image); }
+
+private:
+    indMain& app_;
+};
+
+Session::Session(const SessionOptions& options)
+    : options_(options), console_(stderr, IsTerminalStream(stderr), options.verbosity)
+{
+    SetMessageService(&console_);
+    SetTimeService(&loop_);
+    // Ports are paced by their line speed even where the system cannot tell
+    // what is still waiting to be sent (the simulated radio's terminal).
+    SetSerialDeviceFactory(&CreateLinePacedSystemDevice);
+
+    ProcessServices services;
+    services.environ = EnvironServices{&settings_, &guard_, ScreenSize{1024, 768}};
+    services.commandLine = {"xtr450ctl"};
+    objects_ = std::make_unique<ProcessObjects>(services);
+
+    indEnviron& env = Env();
+    env.comPort = options.port.number;
+    env.comSpeedHigh = options.highSpeed ? 1 : 0;
+    env.modelType = options.modelType;
+
+    indMain& app = objects_->Application();
+    identityContext_ = CloneIdentityHandlerContext{app.ModelCode(), &identity_};
+    imageChecks_ = std::make_unique<AppImageChecks>(app);
+    manager_ = std::make_unique<indCloneMan>();
+    manager_->SetDevicePath(options.port.path);
+    manager_->SetIdentityHandler(&CloneIdentityHandler, &identityContext_);
+    manager_->SetReadHandler(&CloneReadHandler, imageChecks_.get());
+    manager_->SetProgressView(&console_);
+    console_.SetDescriber([this] {
+        const cmcCloneDrv& driver = manager_->Driver();
+        const std::string port = options_.port.path.empty() ? Format("port %d", Env().comPort) : options_.port.path;
+        return Format("on %s at %s", port.c_str(), driver.WorkingSettings().c_str());
+    });
+    chain_ = std::make_unique<CloneChain>(*manager_, app.ModelCode(), app.ExtraCode());
+}
+
+Session::~Session()
+{
+    chain_.reset();
+    manager_.reset();
+    objects_.reset();
+    SetSerialDeviceFactory(nullptr);
+    SetTimeService(nullptr);
+    SetMessageService(nullptr);
+}
+
+indMain& Session::App()
+{
+    return objects_->Application();
+}
+
+void Session::LoadReference()
+{
+    indMain& app = App();
+    app.LoadInitialFile(options_.modelType);
+    app.CurrentImage().CopyFrom(app.ReferenceImage());
+}
+
+CloneChain::Done Session::Collect(TransferOutcome& outcome)
+{
+    return [this, &outcome](const dst_CDrv_Result* result) {
+        outcome.finished = true;
+        outcome.reported = result != nullptr;
+        if (result == nullptr) {
+            return;
+        }
+        outcome.code = result->code;
+        if (result->code == kCloneOk && result->kind == kCloneRead) {
+            outcome.image.CopyFrom(result->image);
+        }
+        if (result->code == kClonePortError && !options_.port.path.empty()) {
+            console_.Error("the port was given as " + options_.port.path);
+        }
+    };
+}
+
+int Session::Wait(TransferOutcome& outcome)
+{
+    if (!loop_.RunUntil([&outcome] { return outcome.finished; }, kLoopLimitMs)) {
+        console_.Error("the transfer did not end");
+        return kExitFailure;
+    }
+    if (!outcome.reported) {
+        console_.Error("the clone manager was busy");
+        return kExitFailure;
+    }
+    return outcome.code == kCloneOk ? kExitOk : kExitTransferBase + outcome.code;
+}
+
+}  // namespace xtr::ctl
