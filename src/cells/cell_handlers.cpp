@@ -15,6 +15,7 @@ constexpr CellFamily kFamilies[] = {
     RegisterLabelCells,
     RegisterMptNumberCells,
     RegisterListCells,
+    RegisterDisplayTextCells,
     RegisterCheckCells,
 };
 

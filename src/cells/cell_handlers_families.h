@@ -14,6 +14,7 @@ void RegisterLabelCells(CellRegistry& registry);
 // directory dial strings.
 void RegisterMptNumberCells(CellRegistry& registry);
 void RegisterListCells(CellRegistry& registry);  // list rows, row commands and list columns
+void RegisterDisplayTextCells(CellRegistry& registry);  // opening text, messages, list texts, own characters
 void RegisterCheckCells(CellRegistry& registry);  // the consistency checks over groups of cells
 
 }  // namespace xtr
