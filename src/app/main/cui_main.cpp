@@ -7,6 +7,7 @@
 #include "app/main/main_form.h"
 #include "app/task.h"
 #include "app/text_util.h"
+#include "cells/active_cell.h"
 #include "cells/fcache.h"
 #include "image/clone_file.h"
 #include "image/image_identity.h"
@@ -110,9 +111,10 @@ void cuiMain::PrepareImage(cmcEeprom&) {}
 
 void cuiMain::CountProblems(int& errors, int& warnings)
 {
-    // The consistency check list runs here once the check cells exist.
-    errors = 0;
-    warnings = 0;
+    indActiveCell cells(*this);
+    problems_ = RunWarningCheckList(GTex(), cells, form_);
+    errors = problems_.errors;
+    warnings = problems_.warnings;
 }
 
 void cuiMain::LoadInitialFile(int modelType)
@@ -168,12 +170,17 @@ void cuiMain::UpdateTitle()
     form_->SetTitle(name + " - " + GTex().FirstLine("GI_Sys_AppTitle"));
 }
 
-void cuiMain::ImageChanged()
+void cuiMain::RestartDelayedCheck()
 {
     if (!delayedCheck_) {
         delayedCheck_ = std::make_unique<cmcTick>();
     }
     delayedCheck_->Start(250);
+}
+
+void cuiMain::ImageChanged()
+{
+    RestartDelayedCheck();
     if (!modified_ && current_.Differs(spare_)) {
         SetModified();
     }

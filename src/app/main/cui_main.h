@@ -6,6 +6,7 @@
 
 #include "app/canvas.h"
 #include "app/tick.h"
+#include "cells/check_list.h"
 #include "cells/ui_seams.h"
 #include "image/eeprom.h"
 
@@ -65,8 +66,13 @@ public:
     void UpdateTitle();
     // Called by the cell dispatch after any key, commit or pop-up command.
     void ImageChanged() override;
+    // Restarts the 250 ms delayed check without touching the modified state.
+    void RestartDelayedCheck();
     // The selection-list cache that every selection cell reads.
     cmcFCache& SelectionLists() override { return *fcache_; }
+
+    // What the last run of the check list found (the sheets the tree marks).
+    const CheckListResult& Problems() const { return problems_; }
 
     // Status message (event 4).
     const std::string& StatusText() const { return statusText_; }
@@ -104,6 +110,7 @@ protected:
     std::string fileName_;
     bool modified_ = false;
     std::unique_ptr<cmcTick> delayedCheck_;
+    CheckListResult problems_;
 
     cmcTask* idleTask_ = nullptr;
 

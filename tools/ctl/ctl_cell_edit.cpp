@@ -1,0 +1,180 @@
+#include "ctl/ctl_cell_edit.h"
+
+#include "app/message_service.h"
+#include "app/text_util.h"
+#include "cells/active_cell.h"
+#include "cells/cell_capsule.h"
+#include "cells/fcache.h"
+#include "cells/ui_seams.h"
+#include "image/eeprom.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+
+namespace xtr::ctl {
+namespace {
+
+// Notes the drop-down list a cell opens on Enter.
+class ListProbe : public CellUi {
+public:
+    void OpenDropDown(const cmcCellCapsule&, const std::string& listName, std::int32_t cellId, std::int32_t) override
+    {
+        opened = true;
+        list = listName;
+        itemCell = cellId;
+    }
+    bool opened = false;
+    std::string list;
+    std::int32_t itemCell = 0;
+};
+
+// Says nothing and answers every question cautiously.
+class SilentMessages : public MessageService {
+public:
+    MsgResult Show(const std::string&, const std::string&, MsgIcon, MsgButtons buttons) override
+    {
+        return buttons == MsgButtons::Ok ? MsgResult::Ok : buttons == MsgButtons::YesNo ? MsgResult::No
+                                                                                        : MsgResult::Cancel;
+    }
+};
+
+// Whether Enter on the cell in the grid opens a drop-down list, and which.
+// Whatever the key does to the image is undone.
+ListProbe ProbeList(CellHost& host, cmcCellObj& cell)
+{
+    cmcEeprom saved;
+    saved.SetSize(host.CurrentImage().Size());
+    saved.CopyFrom(host.CurrentImage());
+
+    ListProbe probe;
+    SilentMessages silent;
+    MessageService& previous = Messages();
+    SetCellUi(&probe);
+    SetMessageService(&silent);
+    int grid = 0;
+    cmcCellCapsule rq;
+    rq.cell = &cell;
+    rq.grid = &grid;
+    rq.key = cellkey::kEnter;
+    indActiveCell(host).Dispatch(rq, false);
+    SetMessageService(&previous);
+    SetCellUi(nullptr);
+
+    host.CurrentImage().CopyFrom(saved);
+    return probe;
+}
+
+std::optional<std::int32_t> FindItem(cmcFCache& lists, const ListProbe& probe, const std::string& text)
+{
+    const cmcFCache::Table& table = lists.TableOf(probe.list, probe.itemCell);
+    const std::string wanted = Trim(text);
+    if (wanted.size() > 1 && wanted.front() == '#') {
+        char* end = nullptr;
+        errno = 0;
+        const long value = std::strtol(wanted.c_str() + 1, &end, 10);
+        if (errno == 0 && end != nullptr && *end == '\0') {
+            for (const cmcFCache::Item& item : table.byValue) {
+                if (item.value == value) {
+                    return item.value;
+                }
+            }
+        }
+        return std::nullopt;
+    }
+    for (const cmcFCache::Item& item : table.byLayout) {
+        if (EqualsIgnoreCase(Trim(item.caption), wanted)) {
+            return item.value;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<double> Number(const std::string& text)
+{
+    const std::string trimmed = Trim(text);
+    if (trimmed.empty()) {
+        return std::nullopt;
+    }
+    char* end = nullptr;
+    const double value = std::strtod(trimmed.c_str(), &end);
+    if (end == nullptr || *end != '\0' || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string Shown(CellHost& host, cmcCellObj& cell)
+{
+    cmcCellCapsule rq;
+    rq.cell = &cell;
+    indActiveCell(host).Dispatch(rq, false);
+    return rq.displayText;
+}
+
+}  // namespace
+
+bool SameValueText(const std::string& a, const std::string& b)
+{
+    if (EqualsIgnoreCase(Trim(a), Trim(b))) {
+        return true;
+    }
+    const std::optional<double> x = Number(a);
+    const std::optional<double> y = Number(b);
+    return x && y && std::fabs(*x - *y) <= 1e-9 * std::max(1.0, std::fabs(*x));
+}
+
+CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
+{
+    cmcEeprom& image = host.CurrentImage();
+    cmcEeprom before;
+    before.SetSize(image.Size());
+    before.CopyFrom(image);
+
+    const ListProbe probe = ProbeList(host, cell);
+    int grid = 0;
+    CellEdit edit;
+    if (probe.opened) {
+        if (const std::optional<std::int32_t> value = FindItem(host.SelectionLists(), probe, text)) {
+            // The item picked from the list comes back as a request whose
+            // owner is the item's own request.
+            cmcCellObj item;
+            item.cellId = probe.itemCell;
+            item.index = *value;
+            cmcCellCapsule owner;
+            owner.cell = &item;
+            cmcCellCapsule rq;
+            rq.cell = &cell;
+            rq.grid = &grid;
+            rq.owner = &owner;
+            rq.commitMode = cellcommit::kPreview;
+            indActiveCell(host).Dispatch(rq, false);
+            edit.shown = Shown(host, cell);
+            edit.accepted = image.Differs(before) || SameValueText(edit.shown, host.SelectionLists().TextOf(
+                                                                                  probe.list, probe.itemCell, *value));
+            if (!edit.accepted) {
+                edit.reason = "the cell did not take the item";
+                image.CopyFrom(before);
+            }
+            return edit;
+        }
+    }
+
+    cmcCellCapsule rq;
+    rq.cell = &cell;
+    rq.grid = &grid;
+    rq.commitMode = cellcommit::kStore;
+    rq.editText = text;
+    indActiveCell(host).Dispatch(rq, false);
+    edit.shown = Shown(host, cell);
+    edit.accepted = image.Differs(before) || SameValueText(edit.shown, text);
+    if (!edit.accepted) {
+        edit.reason = probe.opened ? "not an item of the cell's list (give its caption or #value)"
+                                   : "the cell did not take the text";
+        image.CopyFrom(before);
+    }
+    return edit;
+}
+
+}  // namespace xtr::ctl

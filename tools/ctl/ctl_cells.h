@@ -1,0 +1,50 @@
+// Cells named on the command line and their answers: a cell reference is
+// written as in the overlay's descriptions ("CT_Conv.CL_PersConv_FreqRx[3]",
+// "CL_Comm_TOTTimer") and checked here without the fatal end an overlay
+// with an unknown name gets, so that a mistyped name is a usage error.
+#pragma once
+
+#include "ctl/args.h"
+
+#include <cstdint>
+#include <string>
+
+namespace xtr {
+class CellHost;
+class cmcCellObj;
+}  // namespace xtr
+
+namespace xtr::ctl {
+
+struct CellRef {
+    std::uint32_t category = 16;
+    std::int32_t cellId = 403;
+    std::int32_t index = 0;
+};
+
+// False, with the reason in error, for an unknown category or cell, a
+// malformed index, or a row the cell's list does not have (a cell outside
+// the lists takes no index but 0).
+bool ParseCellRef(const std::string& text, CellRef& ref, std::string& error);
+
+// A cell object for ref.
+void MakeCell(const CellRef& ref, cmcCellObj& cell);
+
+// What a cell shows with key 0: its display text and result bits.
+struct CellAnswer {
+    std::string text;
+    std::uint8_t result = 0;
+};
+CellAnswer ShowCell(CellHost& host, cmcCellObj& cell);
+
+// " !" for an error, " ?" for a warning, "" otherwise.
+const char* ProblemMark(std::uint8_t result);
+
+// The numbering variant from --variant (mpt, the default, or cps); false
+// after a usage message when it is neither.
+bool ReadVariant(const char* command, const Args& args, std::uint8_t& modelType);
+
+// The text of the exit statuses of the commands that work on files.
+extern const char* const kFileExitStatusHelp;
+
+}  // namespace xtr::ctl
