@@ -1,6 +1,7 @@
 // The list of commands. Adding a command: write its file with a Command
 // object and add it here.
 #include "ctl/commands.h"
+#include "ctl/file_commands.h"
 #include "ctl/transfer_commands.h"
 
 namespace xtr::ctl {
@@ -11,6 +12,11 @@ const std::vector<Command>& CommandTable()
         InfoCommand(),
         ReadCommand(),
         WriteCommand(),
+        CheckCommand(),
+        SheetsCommand(),
+        ShowCommand(),
+        GetCommand(),
+        SetCommand(),
     };
     return table;
 }
