@@ -12,112 +12,84 @@ namespace {
 
 using test::GridRequest;
 
-const char kOverlay[] = "#GI_AppInd_TimerOff\nOFF\n#End_Of_Ovl\n";
-
 const TimerSpec kDtmfTimer{100};
 const TimerSpec kBurstTimer{100, 0, 255, true};
 const TimerSpec kUserCtcss{10, 600, 3000, false, 2};
 
 class TimerCodec : public ::testing::Test {
 protected:
-    std::string Show(std::int32_t value, const TimerSpec& spec)
-    {
-        CodecTimer(g.Fresh(), g.editor, value, spec);
-        return g.rq.displayText;
-    }
-    std::unique_ptr<test::OverlayGuard> overlay = test::OverlayGuard::FromText(kOverlay);
+    std::unique_ptr<test::OverlayGuard> overlay = test::OverlayGuard::FromText("#GI_AppInd_TimerOff\nOFF\n#End_Of_Ovl\n");
     GridRequest g;
+    std::int32_t v = 0;
 };
 
 TEST_F(TimerCodec, EntriesInSecondsBecomeUnits)
 {
-    std::int32_t v = 0;
     EXPECT_TRUE(CodecTimer(g.Typed("0.25"), g.editor, v, kDtmfTimer));
     EXPECT_EQ(v, 25);
     EXPECT_EQ(g.rq.displayText, "  0.250");
-    EXPECT_TRUE(CodecTimer(g.Typed("1.999"), g.editor, v, kDtmfTimer));
+    CodecTimer(g.Typed("1.999"), g.editor, v, kDtmfTimer);
     EXPECT_EQ(v, 199) << "parts of a unit are dropped";
     CodecTimer(g.Typed("9"), g.editor, v, kDtmfTimer);
     EXPECT_EQ(v, 255);
     EXPECT_FALSE(CodecTimer(g.Typed("s"), g.editor, v, kDtmfTimer));
-    EXPECT_EQ(v, 255);
 }
 
 TEST_F(TimerCodec, OffIsTypedAsOffAndShownFromTheOverlay)
 {
-    std::int32_t v = 30;
+    v = 30;
     EXPECT_TRUE(CodecTimer(g.Typed("Off"), g.editor, v, kBurstTimer));
     EXPECT_EQ(v, 0);
-    EXPECT_EQ(Show(0, kBurstTimer), "OFF");
+    CodecTimer(g.Fresh(), g.editor, v, kBurstTimer);
+    EXPECT_EQ(g.rq.displayText, "OFF");
     EXPECT_EQ(g.canvas.color, kColorIndication);
-    EXPECT_EQ(Show(0, kDtmfTimer), "  0.000") << "this timer has no off";
+    CodecTimer(g.Fresh(), g.editor, v, kDtmfTimer);
+    EXPECT_EQ(g.rq.displayText, "  0.000") << "this timer has no off";
 
-    // Enter opens the editor on the number, not on the word.
     CodecTimer(g.Key(cellkey::kEnter), g.editor, v, kBurstTimer);
-    EXPECT_EQ(g.editor, celleditor::kInPlace);
-    EXPECT_EQ(g.rq.displayText, "0.000");
+    EXPECT_EQ(g.rq.displayText, "0.000") << "the editor opens on the number";
     CodecTimer(g.Key('o'), g.editor, v, kBurstTimer);
     EXPECT_EQ(g.rq.displayText, "o");
-    EXPECT_EQ(g.rq.selStart, 1);
 }
 
 // The user CTCSS frequency cannot be off: 0 Hz lies below its range.
 TEST_F(TimerCodec, OffIsRefusedWhereZeroIsOutOfRange)
 {
-    std::int32_t v = 885;
-    EXPECT_EQ(Show(v, kUserCtcss), " 88.5");
+    v = 885;
     EXPECT_FALSE(CodecTimer(g.Typed("OFF"), g.editor, v, kUserCtcss));
     EXPECT_EQ(v, 885);
-    CodecTimer(g.Typed("67"), g.editor, v, kUserCtcss);
-    EXPECT_EQ(v, 670);
-    EXPECT_EQ(g.rq.displayText, " 67.0");
+    EXPECT_EQ(g.rq.displayText, " 88.5");
     CodecTimer(g.Typed("5"), g.editor, v, kUserCtcss);
     EXPECT_EQ(v, 600);
 }
 
 TEST_F(TimerCodec, SpaceAndBackspaceStepOneUnitAndWrap)
 {
-    std::int32_t v = 255;
-    CodecTimer(g.Key(cellkey::kSpace), g.editor, v, kDtmfTimer);
-    EXPECT_EQ(v, 0);
-    CodecTimer(g.Key(cellkey::kBackspace), g.editor, v, kDtmfTimer);
-    EXPECT_EQ(v, 255);
+    std::uint8_t field = 255;
+    EXPECT_TRUE(CodecTimerByte(g.Key(cellkey::kSpace), g.editor, &field, kDtmfTimer));
+    EXPECT_EQ(field, 0);
+    CodecTimerByte(g.Key(cellkey::kBackspace), g.editor, &field, kDtmfTimer);
+    EXPECT_EQ(field, 255);
     v = 600;
     CodecTimer(g.Key(cellkey::kBackspace), g.editor, v, kUserCtcss);
     EXPECT_EQ(v, 3000);
-    std::uint8_t field = 7;
-    EXPECT_TRUE(CodecTimerByte(g.Key(cellkey::kSpace), g.editor, &field, kDtmfTimer));
-    EXPECT_EQ(field, 8);
 }
 
 // The maker's IF: Hz shown in MHz with four decimals, 12.5 kHz steps.
 const FixedSpec kIf{6, 4, -99.975, 99.975, 12500, 0};
 
-TEST(FixedCodec, EntriesAreCutToTheStepAndKeptInRange)
+TEST(FixedCodec, EntriesAreCutToTheStepAndSmallNegativesKeepTheirSign)
 {
     GridRequest g;
     std::int32_t v = 0;
     EXPECT_TRUE(CodecFixed(g.Typed("45.05"), g.editor, v, kIf));
-    EXPECT_EQ(v, 45'050'000);
     EXPECT_EQ(g.rq.displayText, " 45.0500");
-    CodecFixed(g.Typed("1.00001"), g.editor, v, kIf);
-    EXPECT_EQ(v, 1'000'000);
     CodecFixed(g.Typed("-1.0124"), g.editor, v, kIf);
     EXPECT_EQ(v, -1'000'000) << "cut toward zero";
     CodecFixed(g.Typed("150"), g.editor, v, kIf);
     EXPECT_EQ(v, 99'975'000);
-    EXPECT_FALSE(CodecFixed(g.Typed("MHz"), g.editor, v, kIf));
-}
-
-TEST(FixedCodec, SmallNegativeValuesKeepTheirSign)
-{
-    GridRequest g;
-    std::int32_t v = -12'500;
-    CodecFixed(g.Fresh(), g.editor, v, kIf);
+    CodecFixed(g.Typed("-0.0125"), g.editor, v, kIf);
     EXPECT_EQ(g.rq.displayText, " -0.0125");
-    v = -10'012'500;
-    CodecFixed(g.Fresh(), g.editor, v, kIf);
-    EXPECT_EQ(g.rq.displayText, "-10.0125");
 }
 
 TEST(FixedCodec, StepsWrapAndZerosAreStripped)
@@ -126,12 +98,9 @@ TEST(FixedCodec, StepsWrapAndZerosAreStripped)
     const FixedSpec stripped{6, 4, 0, 99.975, 12500, 4};
     std::int32_t v = 99'975'000;
     CodecFixed(g.Key(cellkey::kSpace), g.editor, v, stripped);
-    EXPECT_EQ(v, 0);
     EXPECT_EQ(g.rq.displayText, "  0");
     CodecFixed(g.Key(cellkey::kBackspace), g.editor, v, stripped);
-    EXPECT_EQ(v, 99'975'000);
     EXPECT_EQ(g.rq.displayText, " 99.975");
-
     CodecFixed(g.Key('.'), g.editor, v, stripped);
     EXPECT_EQ(g.rq.displayText, "99.975");
     EXPECT_EQ(g.rq.selStart, 3);
