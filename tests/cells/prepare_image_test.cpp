@@ -4,7 +4,6 @@
 
 #include "cells/ch_record.h"
 #include "cells/list_geometry.h"
-#include "cells/mpt_dial.h"
 #include "cells/mpt_layout.h"
 #include "image/eeprom.h"
 
@@ -87,52 +86,36 @@ protected:
     cmcEeprom reference;
 };
 
-TEST_F(PrepareImageTest, Map27SpeedTimerFollowsTheSpeed)
+TEST_F(PrepareImageTest, DerivedTimings)
 {
     const struct {
-        std::uint32_t speed;
-        std::uint32_t timer;
-    } cases[] = {{1200, 3400}, {100, 13300}, {0, 13300}, {300, 13300}, {2399, 1750},
-                 {2400, 1700}, {9600, 500},  {19199, 300}, {19200, 300}, {65535, 300}};
+        std::uint32_t speed, timer;  // MAP27 speed and its timer
+        std::uint8_t n3;
+        std::uint32_t t3, retry;  // N3 × T3 + 1000, wrapping
+        std::uint8_t format, count;  // format byte / 16 - 1, wrapping
+        std::uint8_t nv;
+        std::uint32_t nvTime;  // NV × 106.7 + 500, truncated
+    } cases[] = {
+        {1200, 3400, 3, 2000, 7000, 0x35, 2, 10, 1567},
+        {100, 13300, 0, 5000, 1000, 0x05, 0xFF, 0, 500},
+        {2399, 1750, 1, 0, 1000, 0x10, 0, 16, 2207},
+        {2400, 1700, 255, 0xFFFFFFFF, 745, 0xFF, 14, 255, 27708},
+        {19200, 300, 2, 7, 1014, 0x20, 1, 3, 820},
+    };
     for (const auto& c : cases) {
         Set16(target, 0x0F88, c.speed);
-        Prepare();
-        EXPECT_EQ(Get32(target, 0x0F8E), c.timer) << "speed " << c.speed;
-        EXPECT_EQ(Get16(target, 0x0F88), c.speed);  // the speed itself stays
-    }
-}
-
-TEST_F(PrepareImageTest, Map27RetryTimerAndCount)
-{
-    target.SetByte(0x0FA0, 3);
-    Set32(target, 0x0F96, 2000);
-    // The format byte comes from the reference before the count is derived.
-    reference.SetByte(0x0F87, 0x35);
-    target.SetByte(0x0F87, 0xF0);
-    Prepare();
-    EXPECT_EQ(Get32(target, 0x0F9A), 7000u);
-    EXPECT_EQ(target.GetByte(0x0F87), 0x35);
-    EXPECT_EQ(target.GetByte(0x0F9E), 2);
-
-    // 32-bit arithmetic wraps; a count below one wraps to 0xFF.
-    target.SetByte(0x0FA0, 255);
-    Set32(target, 0x0F96, 0xFFFFFFFF);
-    reference.SetByte(0x0F87, 0x05);
-    Prepare();
-    EXPECT_EQ(Get32(target, 0x0F9A), 745u);
-    EXPECT_EQ(target.GetByte(0x0F9E), 0xFF);
-}
-
-TEST_F(PrepareImageTest, NvTimeIsTruncated)
-{
-    const struct {
-        std::uint8_t nv;
-        std::uint32_t time;
-    } cases[] = {{10, 1567}, {0, 500}, {3, 820}, {16, 2207}, {255, 27708}};
-    for (const auto& c : cases) {
+        target.SetByte(0x0FA0, c.n3);
+        Set32(target, 0x0F96, c.t3);
+        // The format byte is the reference's before the count is derived.
+        reference.SetByte(0x0F87, c.format);
+        target.SetByte(0x0F87, 0xA0);
         target.SetByte(0x0F1B, c.nv);
         Prepare();
-        EXPECT_EQ(Get16(target, 0x0EDA), c.time) << "NV " << int{c.nv};
+        EXPECT_EQ(Get32(target, 0x0F8E), c.timer) << "speed " << c.speed;
+        EXPECT_EQ(Get16(target, 0x0F88), c.speed);
+        EXPECT_EQ(Get32(target, 0x0F9A), c.retry) << "N3 " << int{c.n3};
+        EXPECT_EQ(target.GetByte(0x0F9E), c.count) << "format " << int{c.format};
+        EXPECT_EQ(Get16(target, 0x0EDA), c.nvTime) << "NV " << int{c.nv};
     }
 }
 
@@ -335,27 +318,11 @@ TEST_F(PrepareImageTest, StepClimKeepsOnlyTheVariantsValues)
         int variant;
         std::uint8_t value;
         std::uint8_t kept;
-    } cases[] = {{kMpt, 0, 0}, {kMpt, 1, 1}, {kMpt, 2, 0}, {kMpt, 7, 0},
-                 {kCps, 0, 0}, {kCps, 1, 0}, {kCps, 2, 2}, {kCps, 0xFF, 0}};
+    } cases[] = {{kMpt, 1, 1}, {kMpt, 2, 0}, {kCps, 1, 0}, {kCps, 2, 2}, {kCps, 0xFF, 0}};
     for (const auto& c : cases) {
         target.SetByte(0x0F10, c.value);
         Prepare(c.variant);
         EXPECT_EQ(target.GetByte(0x0F10), c.kept) << "variant " << c.variant << " value " << int{c.value};
-    }
-}
-
-TEST_F(PrepareImageTest, DirectoryAddressesAreDerived)
-{
-    FillRandom(target, 8);
-    for (int i = 0; i < mptmap::kDirectoryRowCount; ++i) {
-        const std::int32_t row = mptmap::kDirectoryRows + mptmap::kDirectoryRowSize * i;
-        target.SetByte(row + 10, i == 2 ? 0xAF : 0xFF);  // row 2 dials "*": no address
-    }
-    Prepare();
-    for (int i = 0; i < mptmap::kDirectoryRowCount; ++i) {
-        const std::int32_t row = mptmap::kDirectoryRows + mptmap::kDirectoryRowSize * i;
-        EXPECT_EQ(target.GetByte(row + 26), 0) << i;
-        EXPECT_EQ(Get16(target, row + 27), 0u) << i;
     }
 }
 
