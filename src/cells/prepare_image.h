@@ -18,8 +18,8 @@ namespace xtr {
 class cmcEeprom;
 
 // Prepares target against reference for the numbering variant modelType
-// (0 Mpt, 1 Cps). target and reference may be the same image. Both must be
-// full 0x4000-byte images; any other size is fatal.
+// (0 Mpt, 1 Cps). target and reference may be the same image. Both hold
+// the radio's 0x4000 bytes; a smaller image is fatal (access out of range).
 void PrepareImage(cmcEeprom& target, const cmcEeprom& reference, int modelType);
 
 }  // namespace xtr
