@@ -3,6 +3,7 @@
 #include "cell_rig.h"
 
 #include "cells/codec_tone.h"
+#include "cells/fcache.h"
 
 #include <gtest/gtest.h>
 
@@ -150,6 +151,29 @@ TEST_F(ToneCodec, TheListAnswersWithAnItemOrTheDtcsEditor)
     rq.editorContext = &refreshed;
     EXPECT_FALSE(Run(rq));
     EXPECT_EQ(refreshed, "411i");
+}
+
+// The shipped lists: every tone the list shows is found again by typing
+// what it shows, and the words for no tone and DTCS are understood.
+TEST(ShippedTones, EveryShownToneTypesBackToItself)
+{
+    auto overlay = test::OverlayGuard::Shipped();
+    cmcFCache lists(overlay->Store());
+    test::GridRequest g;
+    for (std::uint16_t n = 0; n < 50; ++n) {
+        const std::string shown = lists.TextOf("GI_Sheet_Sel_Ctcss", Flex0, n);
+        datChTones tones;
+        g.Typed(shown);
+        EXPECT_TRUE(CodecTone(g.rq, g.editor, lists, tones, ToneSide::Receive)) << shown;
+        EXPECT_EQ(tones.rx, Ctcss(n)) << shown;
+    }
+    datChTones tones{Ctcss(3), {}};
+    CodecTone(g.Typed("off"), g.editor, lists, tones, ToneSide::Receive);
+    EXPECT_FALSE(tones.rx.InUse());
+    CodecTone(g.Typed("dts"), g.editor, lists, tones, ToneSide::Receive);
+    EXPECT_FALSE(tones.rx.InUse()) << "no item begins so";
+    CodecTone(g.Typed("DTCS"), g.editor, lists, tones, ToneSide::Receive);
+    EXPECT_TRUE(tones.rx.IsDtcs());
 }
 
 }  // namespace
