@@ -17,6 +17,7 @@ constexpr CellFamily kFamilies[] = {
     RegisterListCells,
     RegisterDisplayTextCells,
     RegisterCheckCells,
+    RegisterImageMapCells,
 };
 
 }  // namespace

@@ -16,5 +16,6 @@ void RegisterMptNumberCells(CellRegistry& registry);
 void RegisterListCells(CellRegistry& registry);  // list rows, row commands and list columns
 void RegisterDisplayTextCells(CellRegistry& registry);  // opening text, messages, list texts, own characters
 void RegisterCheckCells(CellRegistry& registry);  // the consistency checks over groups of cells
+void RegisterImageMapCells(CellRegistry& registry);  // menus, selections, numbers, timers: the settings outside the lists
 
 }  // namespace xtr

@@ -34,6 +34,31 @@ public:
     virtual void FillRect(const Rect& rect, Color color) {}
 };
 
+// Commands that menu items and tool buttons run through their cells. What
+// each command does is the application's; the cells only name it and pass
+// its argument.
+enum class AppCommand {
+    FileNew,
+    FileOpen,          // the open dialog
+    FileSave,          // to the current file; an untitled document as FileSaveAs
+    FileSaveAs,        // the save-as dialog
+    PrintCurrent,      // the sheet shown
+    PrintAll,
+    OpenRecent,        // argument: the position in the recent list, from 0
+    Exit,              // close the main window
+    RefreshEditMenu,   // an Edit menu without entries gets those of "GI_PMenu_NoItem"
+    FontSize,          // argument: the font size percentage; the sheet is rebuilt
+    ToggleToolBar,     // show or hide the tool bar and keep the choice
+    CloneRead,
+    CloneWrite,
+    CloneInfo,
+    HelpContents,      // the help file named by "GI_Sys_MyHelpFile"
+    ShowSheet,         // text argument: the sheet's name
+};
+
+// What the radio reported about itself at the last successful identify.
+enum class CloneInfoItem { Revision, Comment, Option, OverVolt, Esn };
+
 // The application as the cells see it.
 class CellHost {
 public:
@@ -50,6 +75,40 @@ public:
     // cleared, deleted or inserted take their contents from it. Fatal
     // unless the host has one.
     virtual cmcEeprom& ReferenceImage();
+
+    // Runs a menu or tool-bar command. false when this program has no such
+    // command (a host without windows); the asking cell then reports an
+    // error instead of pretending it ran.
+    virtual bool RunCommand(AppCommand command, std::int32_t argument, const std::string& text)
+    {
+        (void)command;
+        (void)argument;
+        (void)text;
+        return false;
+    }
+    // Facts behind the states of the menu items.
+    // A sheet is shown and can be printed.
+    virtual bool CanPrintCurrent() { return false; }
+    // The text entry `position` of the recent-file list is shown with (the
+    // file name alone when it lies in the current directory); empty when
+    // the list has no such entry.
+    virtual std::string RecentFileText(std::int32_t position)
+    {
+        (void)position;
+        return {};
+    }
+    // Number of entries in the main menu's Edit menu.
+    virtual int EditMenuEntries() { return 0; }
+
+    // The text of an item of the radio's identity (index: which comment);
+    // false while no identify has succeeded.
+    virtual bool CloneInfoText(CloneInfoItem item, std::int32_t index, std::string& text)
+    {
+        (void)item;
+        (void)index;
+        (void)text;
+        return false;
+    }
 };
 
 // The process-wide host; tests and the application install one. Asking for
