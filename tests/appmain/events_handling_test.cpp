@@ -84,3 +84,28 @@ TEST_F(AppTest, ChangeThatRestoresTheSavedImageIsNotAModification)
 
 }  // namespace
 }  // namespace xtr::test
+
+namespace xtr::test {
+namespace {
+
+TEST_F(AppTest, PreparingTheReferenceAgainChangesNothing)
+{
+    StartAttached();
+    cmcEeprom copy;
+    copy.CopyFrom(App().ReferenceImage());
+    App().PrepareImage(copy);
+    EXPECT_TRUE(copy.Equals(App().ReferenceImage()));
+}
+
+TEST_F(AppTest, LoadedImageTakesUnusedBytesFromTheReference)
+{
+    StartAttached();
+    cmcEeprom loaded;
+    loaded.CopyFrom(App().ReferenceImage());
+    loaded.SetByte(0x0003, loaded.GetByte(0x0003) ^ 0xFF);  // maker data no cell edits
+    App().ImageLoaded(loaded);
+    EXPECT_EQ(loaded.GetByte(0x0003), App().ReferenceImage().GetByte(0x0003));
+}
+
+}  // namespace
+}  // namespace xtr::test

@@ -6,6 +6,7 @@
 #include "app/main/main_form.h"
 #include "app/message_service.h"
 #include "app/text_util.h"
+#include "cells/prepare_image.h"
 #include "overlay/gtex.h"
 
 #include <algorithm>
@@ -67,10 +68,12 @@ void indMain::ImageLoaded(cmcEeprom& image)
 
 void indMain::PrepareImage(cmcEeprom& image)
 {
-    // The canonical form of an image (maker data and unused list rows from
-    // the reference image, the derived bytes) is computed by the image
-    // preparation of the cell model.
-    cuiMain::PrepareImage(image);
+    // The canonical form: maker data and unused list rows from the
+    // reference image, and the derived bytes. The reference image is
+    // prepared against itself once, right after the initial file is read.
+    xtr::PrepareImage(image, reference_, Env().modelType == 1 ? 1 : 0);
+    // The problem count runs again a quarter second later.
+    RestartDelayedCheck();
 }
 
 void indMain::CountProblems(int& errors, int& warnings)
