@@ -62,19 +62,16 @@ void NetLimitedHandler(CellCall& call)
 
 // Operator id: 0-3 with the network type bit set, 0-127 without. A stored
 // id above the limit in force (left from the other network type) reads as
-// 0 and is written back so; the network type bit is kept.
+// 0 until an entry or key stores a new one; the network type bit is kept.
 void OperatorIdHandler(CellCall& call)
 {
     std::uint8_t* byte = Field(call, kNetworkByte);
     const std::int32_t limit = (*byte & kNetworkTypeBit) != 0 ? 3 : 127;
     std::int32_t value = *byte & kOperatorIdMask;
-    bool store = false;
     if (value > limit) {
         value = 0;
-        store = true;
     }
-    store = CodecInteger(call.rq, call.editorKind, value, {0, limit}) || store;
-    if (store) {
+    if (CodecInteger(call.rq, call.editorKind, value, {0, limit})) {
         *byte = static_cast<std::uint8_t>((*byte & kNetworkTypeBit) | (value & kOperatorIdMask));
     }
 }

@@ -18,12 +18,13 @@ TEST_F(MapLimits, OperatorIdFollowsTheNetworkType)
     EXPECT_EQ(Show(CL_NetId_NameNetOpid), Ovl("GI_AppInd_NameNetOpid", 0));
 
     // Setting the network type leaves an id of more than 2 bits: it reads
-    // back as 0, and so it is stored, the type bit kept.
+    // back as 0; the next key steps from there, the type bit kept.
     Choose(CL_NetId_NetworkType, 1);
     EXPECT_EQ(At(kNetworkByte), 0x80 | 100);
     EXPECT_EQ(Show(CL_NetId_OperatorID), "0");
-    EXPECT_EQ(At(kNetworkByte), 0x80);
     EXPECT_EQ(Show(CL_NetId_NameNetOpid), Ovl("GI_AppInd_NameNetOpid", 1));
+    Press(CL_NetId_OperatorID, cellkey::kSpace);
+    EXPECT_EQ(At(kNetworkByte), 0x81);
 
     Type(CL_NetId_OperatorID, "5");
     EXPECT_EQ(At(kNetworkByte), 0x83);
