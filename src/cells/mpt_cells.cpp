@@ -31,6 +31,8 @@ const RangeCell kRangeGrpMax{mptmap::kCallRangeGroup, kMptGroup, true, CL_Person
 const FleetBaseCell kFleetInd{BaseOf::Individuals};
 const FleetBaseCell kFleetGrp{BaseOf::Groups};
 const FleetBaseCell kFiveDigitFinal{BaseOf::FiveDigitEntry};
+const LastIfnCell kLastInd{kMptIndividual};
+const LastIfnCell kLastGrp{kMptGroup};
 
 const DefaultFleetCell kDefaultIndFleet{mptmap::kDefaultIndividualFleet, kMptIndividual};
 const DefaultFleetCell kDefaultGrpFleet{mptmap::kDefaultGroupFleet, kMptGroup};
@@ -63,6 +65,8 @@ void RegisterMptNumberCells(CellRegistry& registry)
 
     registry.Register(CL_Person_FleetInd, FleetBaseHandler, &kFleetInd);
     registry.Register(CL_Person_FleetGrp, FleetBaseHandler, &kFleetGrp);
+    registry.Register(CL_Person_LastInd, LastIfnHandler, &kLastInd);
+    registry.Register(CL_Person_LastGrp, LastIfnHandler, &kLastGrp);
     registry.Register(CL_Pers5digit_fin, FleetBaseHandler, &kFiveDigitFinal);
     registry.Register(CL_Pers5digit_chars, IfnStartHandler);
 

@@ -55,6 +55,12 @@ struct FleetBaseCell {
 };
 void FleetBaseHandler(CellCall& call);
 
+// The highest IFN in use in the own fleet of a kind.
+struct LastIfnCell {
+    std::uint8_t kind;
+};
+void LastIfnHandler(CellCall& call);
+
 // The IFN start of a 5-digit entry.
 void IfnStartHandler(CellCall& call);
 
