@@ -1,4 +1,4 @@
-#include "ctl/ctl_cell_edit.h"
+#include "cells/cell_text_edit.h"
 
 #include "app/message_service.h"
 #include "app/text_util.h"
@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <optional>
 
-namespace xtr::ctl {
+namespace xtr {
 namespace {
 
 // Notes the drop-down list a cell opens on Enter.
@@ -177,4 +177,4 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
     return edit;
 }
 
-}  // namespace xtr::ctl
+}  // namespace xtr

@@ -2,17 +2,17 @@
 // with an in-place editor takes the text as if typed and confirmed; a cell
 // that offers a drop-down list instead takes the caption of one of its
 // list's items (letter case and surrounding blanks ignored) or "#N" for the
-// item whose value is N, as if the item were picked from the list.
+// item whose value is N, as if the item were picked from the list. The
+// command-line tool's set command and the generator of the factory images
+// both store settings this way.
 #pragma once
 
 #include <string>
 
 namespace xtr {
+
 class CellHost;
 class cmcCellObj;
-}  // namespace xtr
-
-namespace xtr::ctl {
 
 struct CellEdit {
     // The cell took the text: it now holds the value (perhaps limited to
@@ -32,4 +32,4 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text);
 // blanks, or equal as decimal numbers ("30" and "30.0").
 bool SameValueText(const std::string& a, const std::string& b);
 
-}  // namespace xtr::ctl
+}  // namespace xtr

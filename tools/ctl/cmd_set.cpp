@@ -3,7 +3,7 @@
 #include "app/main/ind_main.h"
 #include "app/message_service.h"
 #include "cells/cell_obj.h"
-#include "ctl/ctl_cell_edit.h"
+#include "cells/cell_text_edit.h"
 #include "ctl/ctl_cells.h"
 #include "ctl/ctl_files.h"
 #include "ctl/ctl_options.h"

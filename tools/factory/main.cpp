@@ -1,5 +1,7 @@
 // xtr450-mkfactory: writes the factory clone files of both numbering
-// variants into a folder (the data folder of the source tree).
+// variants into a folder (the data folder of the source tree), under the
+// names the overlay gives the initial files. An image whose settings a cell
+// refuses, or whose checks find errors or warnings, is not written.
 #include "factory_image.h"
 
 #include <cstdio>
@@ -11,12 +13,29 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "Usage: xtr450-mkfactory DIRECTORY\n");
         return 2;
     }
-    const std::string dir = std::string(argv[1]) + "/";
     using xtr::factory::Variant;
-    if (xtr::factory::WriteFactoryFile(Variant::Mpt, dir + "XTR450MPT.kcl") != 0 ||
-        xtr::factory::WriteFactoryFile(Variant::Cps, dir + "XTR450CPS.kcl") != 0) {
-        std::fprintf(stderr, "xtr450-mkfactory: cannot write the factory files\n");
-        return 1;
+    xtr::factory::FactoryShop shop;
+    int status = 0;
+    for (Variant variant : {Variant::Mpt, Variant::Cps}) {
+        const std::string path = std::string(argv[1]) + "/" + shop.FileName(variant);
+        xtr::cmcEeprom image;
+        const xtr::factory::BuildReport report = shop.Build(variant, image);
+        for (const std::string& line : report.refused) {
+            std::fprintf(stderr, "%s: %s\n", path.c_str(), line.c_str());
+        }
+        for (const std::string& line : report.findings) {
+            std::fprintf(stderr, "%s: %s\n", path.c_str(), line.c_str());
+        }
+        if (!report.Clean()) {
+            std::fprintf(stderr, "%s: not written (%d errors, %d warnings)\n", path.c_str(), report.errors,
+                         report.warnings);
+            status = 1;
+            continue;
+        }
+        if (shop.Write(image, path) != 0) {
+            std::fprintf(stderr, "xtr450-mkfactory: cannot write %s\n", path.c_str());
+            status = 1;
+        }
     }
-    return 0;
+    return status;
 }

@@ -1,0 +1,82 @@
+// The bytes of a freshly programmed radio that the settings sheets do not
+// edit, or that must be sane before the first setting is entered: the
+// identity, the maker's data and timings, and the lists emptied as the
+// radio expects an empty list to look. Everything not listed here stays
+// erased (0xFF). The blocks are applied in this order, so a later block
+// overrides an earlier one.
+#include "factory_image.h"
+
+namespace xtr::factory {
+namespace {
+
+std::vector<std::uint8_t> Text(const char* text, std::size_t width)
+{
+    std::vector<std::uint8_t> bytes(width, ' ');
+    for (std::size_t i = 0; i < width && text[i] != '\0'; ++i) {
+        bytes[i] = static_cast<std::uint8_t>(text[i]);
+    }
+    return bytes;
+}
+
+std::vector<std::uint8_t> Be32(std::int32_t value)
+{
+    const auto v = static_cast<std::uint32_t>(value);
+    return {static_cast<std::uint8_t>(v >> 24), static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 8),
+            static_cast<std::uint8_t>(v)};
+}
+
+// A directory entry with no text and no number: ten blanks, sixteen bytes
+// of end-of-number nibbles, and the derived prefix and ident cleared.
+std::vector<std::uint8_t> EmptyDirectoryRow()
+{
+    std::vector<std::uint8_t> row(10, ' ');
+    row.insert(row.end(), 16, 0xFF);
+    row.insert(row.end(), 3, 0x00);
+    return row;
+}
+
+const std::vector<BaseBlock>& Blocks()
+{
+    static const std::vector<BaseBlock> blocks = {
+        // Maker area
+        {0x0000, {0x25, 0x26}, 1, "product code of the family, big-endian"},
+        {0x0002, {0x01}, 1, "family mark"},
+        {0x0003, {0x00}, 1, "product revision"},
+        {0x0008, {0x00}, 3, "hardware options: none fitted"},
+        {0x000B, {0x08}, 1, "squelch delay on, DTCS polarities normal, set mode accessible, PLL type 0"},
+        {0x0010, Be32(45050000), 1, "first IF 45.05 MHz"},
+        {0x0014, Be32(12800000), 1, "PLL reference 12.8 MHz"},
+        {0x0018, {20}, 1, "squelch signal detect, ms"},
+        {0x0019, {40}, 1, "squelch noise detect, ms"},
+        {0x001A, {150}, 1, "squelch delay reset, ms"},
+        {0x001B, {10}, 1, "PLL fast lock on transmit, ms"},
+        {0x001C, {10}, 1, "PLL fast lock on receive, ms"},
+        {0x001D, {30}, 1, "audio mute after transmit, ms"},
+        {0x001E, {30}, 1, "audio mute after receive, ms"},
+        {0x0020, {20}, 1, "CTCSS decoder attack"},
+        {0x0021, {40}, 1, "CTCSS decoder release"},
+        {0x0022, {8}, 1, "CTCSS decoder PS"},
+        {0x0024, {100}, 1, "LET, ms"},
+        {0x002E, {16}, 1, "DTCS decoder"},
+        {0x0100, Text("Nalu Inc", 8), 1, "maker's name"},
+        {0x0108, {0x02}, 1, "layout generation of the settings memory"},
+
+        // Settings area: cleared, then the lists and texts as empty
+        {0x0109, {0x00}, 0x121D - 0x0109, "settings cleared"},
+        {0x0188, Text("", 32), 1, "clone comments 1 and 2, blank"},
+        {0x01A8, {0xFF}, 32 * 18, "conventional channels, none in use"},
+        {0x0432, {1, 2, 3, 4, 5}, 1, "scrambler codes of rows 0-4"},
+        {0x061C, EmptyDirectoryRow(), 40, "directory, all entries empty"},
+        {0x0AA4, Text("", 10), 31, "status texts, blank"},
+    };
+    return blocks;
+}
+
+}  // namespace
+
+std::span<const BaseBlock> BaseBlocks()
+{
+    return Blocks();
+}
+
+}  // namespace xtr::factory
