@@ -8,8 +8,8 @@
 #include "cells/ch_record.h"
 #include "cells/codec_common.h"
 #include "cells/list_geometry.h"
-#include "cells/mpt_cells_common.h"
-#include "image/eeprom.h"
+#include "cells/map_common.h"
+#include "cells/map_variant.h"
 #include "segedit/segment_text.h"
 
 #include <array>
@@ -86,14 +86,6 @@ bool Storing(const cmcCellCapsule& rq)
     return rq.commitMode == cellcommit::kStore || rq.commitMode == cellcommit::kPreview;
 }
 
-// The bytes of the image at address; an address outside the image is fatal
-// like every image access out of range.
-std::uint8_t* FieldAt(cmcEeprom& image, std::int32_t address, int bytes)
-{
-    image.GetByte(address + bytes - 1);
-    return image.Data() + address;
-}
-
 void OpenTextEditor(CellCall& call, int length, std::string text, bool selectAll)
 {
     if (gEditors != nullptr) {
@@ -137,10 +129,10 @@ bool TextField(CellCall& call, std::uint8_t* field, int length, SegTextStyle sty
 void MessageTextHandler(CellCall& call)
 {
     const DisplayTextSlot& slot = call.Data<DisplayTextSlot>();
-    if (slot.cellId == CL_SysMes_Killed_Cps && mptcell::OtherSchemeOnly(call, MptScheme::Cps)) {
-        return;
+    if (VariantRefuses(call)) {
+        return;  // the killed message exists in the Cps firmware only
     }
-    std::uint8_t* field = FieldAt(call.image, slot.Address(), slot.length);
+    std::uint8_t* field = cellmap::Field(call, slot.Address(), slot.length);
     TextField(call, field, slot.length, SegTextStyle::ZeroTerminated);
 }
 
@@ -188,7 +180,7 @@ void UserCharHandler(CellCall& call)
     if (row < 0 || row >= kUserCharCount) {
         return;
     }
-    std::uint8_t* field = FieldAt(call.image, kUserCharMasks + 2 * row, 2);
+    std::uint8_t* field = cellmap::Field(call, kUserCharMasks + 2 * row, 2);
     if (Storing(rq)) {
         codec::WriteBigEndian(field, 2, TypedMask(rq.editText));
         // Every display text may use the character.
