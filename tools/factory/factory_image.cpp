@@ -108,6 +108,10 @@ BuildReport FactoryShop::Build(Variant variant, std::span<const Setting> setting
         if (!edit.accepted) {
             report.refused.push_back(Format("%s: '%s' not taken: %s (it shows '%s')", setting.cell, setting.text,
                                             edit.reason.c_str(), edit.shown.c_str()));
+        } else if (!SameValueText(edit.shown, setting.text)) {
+            // A cell limits a value to its range, or turns it into another
+            // one: the file would then hold other than the table says.
+            report.refused.push_back(Format("%s: '%s' became '%s'", setting.cell, setting.text, edit.shown.c_str()));
         }
     }
 
