@@ -186,6 +186,12 @@ void StepHandler(CellCall& call)
         return;
     }
     call.rq.markerPosition = kBlockMarker;
+    // A block not in use shows no step, as it shows no frequencies; the
+    // bytes it holds are no choice of the list.
+    if (!ch->InUse() && call.rq.key == cellkey::kNone && call.rq.commitMode == cellcommit::kNone) {
+        codec::Show(call.rq, std::string());
+        return;
+    }
     std::int32_t step = ch->channelStep;
     if (CodecSelection(call.rq, call.editorKind, call.lists, "GI_Sheet_Sel_ChStep", step)) {
         ch->channelStep = step;

@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <set>
@@ -166,7 +167,11 @@ TEST_P(ShippedPages, EveryTreeNodeOpensItsOwnPageWithTitleAndFields)
         EXPECT_TRUE(references.insert(page.reference).second) << "two nodes open the same page";
         SheetTable table;
         ASSERT_TRUE(table.Build(page.reference, Texts(), &host.CurrentImage()));
-        EXPECT_FALSE(table.Title().empty());
+        const std::string title = table.Title();
+        EXPECT_FALSE(title.empty());
+        // A style item ends at the first ")": a title holding parentheses
+        // would lose its end.
+        EXPECT_EQ(std::count(title.begin(), title.end(), '('), std::count(title.begin(), title.end(), ')')) << title;
         int selectable = 0;
         for (int r = 0; r < table.Rows(); ++r) {
             EXPECT_GT(table.Height(r), 0) << "row " << r;

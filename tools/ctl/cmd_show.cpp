@@ -47,7 +47,9 @@ std::vector<std::vector<std::string>> SheetTexts(SheetTable& table)
                 cmcCellCapsule rq;
                 rq.cell = &cell;
                 table.Sheet().Dispatch(rq, false);
-                text = rq.displayText.empty() ? cell.Caption() : rq.displayText;
+                // As in the grid: a bound cell shows only what it answers
+                // (its caption is only a width for the layout).
+                text = rq.displayText;
                 text += ProblemMark(rq.result);
             } else {
                 text = cell.Caption();
