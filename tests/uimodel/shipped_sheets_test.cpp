@@ -11,6 +11,7 @@
 #include "cells/cell_description.h"
 #include "cells/cell_names.h"
 #include "cells/fcache.h"
+#include "image/clone_file.h"
 #include "image/eeprom.h"
 #include "overlay/gtex.h"
 #include "support/fake_cell_host.h"
@@ -206,6 +207,32 @@ TEST_P(ShippedPages, EveryFieldAnswersOnBlankAndErasedImages)
                     EXPECT_FALSE(IsYetCell(cell.cellId)) << page.reference << " " << Name(cell.cellId);
                     const std::string shown = Press(cell, 0).displayText;
                     EXPECT_EQ(shown.find("*Yet*"), std::string::npos) << page.reference << " " << shown;
+                }
+            }
+        }
+    }
+}
+
+// The factory settings a technician starts from show a choice of its list
+// in every selection field of every page.
+TEST_P(ShippedPages, FactorySettingsShowAChoiceInEveryField)
+{
+    const std::string path =
+        std::string(XTR_SOURCE_DATA_DIR) + (GetParam() == 1 ? "/XTR450CPS.kcl" : "/XTR450MPT.kcl");
+    cmcKclFile file;
+    file.SetImage(&host.CurrentImage());
+    file.SetModelCode(0x2527);
+    file.SetMapRevisionCheck(AcceptKnownMapRevision, nullptr);
+    ASSERT_EQ(file.Read(path), kKclOk) << path;
+    for (const TreePage& page : TreePages(Texts())) {
+        SheetTable table;
+        table.Build(page.reference, Texts(), &host.CurrentImage());
+        for (int r = 0; r < table.Rows(); ++r) {
+            for (int c = 0; c < table.Columns(); ++c) {
+                const cmcCellObj& cell = table.Cell(c, r);
+                if (cell.cellId != kCellNone) {
+                    EXPECT_NE(Press(cell, 0).displayText, "error")
+                        << page.reference << " " << Name(cell.cellId) << "[" << cell.index << "]";
                 }
             }
         }
