@@ -13,7 +13,9 @@ namespace xtr::factory {
 namespace {
 
 const Setting kCommon[] = {
-    // Clone comment and opening text
+    // Clone comments and opening text. A clone file's comment line is the
+    // first comment without its trailing blanks followed by the second, so
+    // each variant's second comment begins with the blank between them.
     {"CL_Comm_CloneComment1", "Factory defaults"},
     {"CL_Comm_OpeningText1", "NALU"},
 
@@ -162,7 +164,7 @@ const Setting kCommon[] = {
 // Mpt numbering: own prefix 201, individuals 20-89 in fleet 2001, groups
 // 90-99 in fleet 2101.
 const Setting kMpt[] = {
-    {"CL_Comm_CloneComment2", "MPT numbering"},
+    {"CL_Comm_CloneComment2", " (MPT numbering)"},
     {"CL_Person_OwnPrefix", "201"},
     {"CL_Person_FleetInd", "2001"},
     {"CL_Person_LastInd", "89"},
@@ -181,7 +183,7 @@ const Setting kMpt[] = {
 
 // Cps numbering: own prefix 201, fleet 20 for individuals and groups.
 const Setting kCps[] = {
-    {"CL_Comm_CloneComment2", "CPS numbering"},
+    {"CL_Comm_CloneComment2", " (CPS numbering)"},
     {"CL_Person_OwnPrefix", "201"},
     {"CL_Person_DefaultIndFleet", "20"},
     {"CL_Person_DefaultGrpFleet", "20"},
