@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <map>
 #include <sstream>
 #include <thread>
@@ -66,6 +67,27 @@ int FamilyByte(int a, int seed)
     return (a * 7 + seed) & 0xFF;
 }
 
+// The shipped factory image of the Mpt numbering: settings that the
+// consistency checks accept and that image preparation leaves as they are,
+// so what is written and read back can be compared byte for byte.
+int FactoryByte(int a)
+{
+    static const std::map<int, int> bytes = [] {
+        const char* dir = std::getenv("XTR450_DATA_DIR");
+        return CloneFileBytes(std::string(dir != nullptr ? dir : ".") + "/XTR450MPT.kcl");
+    }();
+    const auto it = bytes.find(a);
+    return it != bytes.end() ? it->second : 0xFF;
+}
+
+// The factory image with a clone comment of its own, so that a transfer
+// that sent the program's reference image instead would show.
+int CommentedFactoryByte(int a)
+{
+    static const char kComment[] = "Round trip test ";
+    return a >= 0x188 && a < 0x198 ? kComment[a - 0x188] : FactoryByte(a);
+}
+
 class CtlEndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
@@ -100,7 +122,7 @@ TEST_F(CtlEndToEnd, InfoPrintsWhatTheRadioSays)
 
 TEST_F(CtlEndToEnd, ReadAndWriteRoundTripTheRadioMemory)
 {
-    const std::string source = MakeCloneFile(dir, "source.kcl", [](int a) { return FamilyByte(a, 3); });
+    const std::string source = MakeCloneFile(dir, "source.kcl", CommentedFactoryByte);
     const std::string target = MakeCloneFile(dir, "target.kcl", [](int a) { return FamilyByte(a, 90); });
     const std::string saved = dir.File("saved.kcl");
     const std::string read = dir.File("read.kcl");
@@ -140,8 +162,10 @@ TEST_F(CtlEndToEnd, ReadAndWriteRoundTripTheRadioMemory)
 
 TEST_F(CtlEndToEnd, EachFailureHasItsExitStatus)
 {
-    const std::string good = MakeCloneFile(dir, "good.kcl", [](int a) { return FamilyByte(a, 1); });
-    const std::string foreign = MakeCloneFile(dir, "foreign.kcl", [](int a) { return a == 0x108 ? 3 : FamilyByte(a, 1); });
+    const std::string good = MakeCloneFile(dir, "good.kcl", CommentedFactoryByte);
+    const std::string foreign = MakeCloneFile(dir, "foreign.kcl", [](int a) { return a == 0x108 ? 3 : FactoryByte(a); });
+    // Settings that the consistency checks reject: no block frequency.
+    const std::string faulty = MakeCloneFile(dir, "faulty.kcl", [](int a) { return a >= 0x043C && a < 0x043E ? 0 : FactoryByte(a); });
     const std::string damaged = dir.Write("damaged.kcl", "25270000\n#MapRev=2\n00001G\n");
     struct Case {
         const char* name;
@@ -161,6 +185,7 @@ TEST_F(CtlEndToEnd, EachFailureHasItsExitStatus)
         {"file missing", {}, {"write", dir.File("none.kcl")}, 31},
         {"file damaged", {}, {"write", damaged}, 36},
         {"file foreign", {}, {"write", foreign}, 38},
+        {"settings with errors", {}, {"write", faulty}, 1},
         {"usage", {}, {"read"}, 2},
         {"unknown option", {}, {"info", "--fast"}, 2},
     };
@@ -177,6 +202,14 @@ TEST_F(CtlEndToEnd, EachFailureHasItsExitStatus)
         EXPECT_FALSE(run.err.empty());
     }
     EXPECT_FALSE(std::filesystem::exists(dir.File("x.kcl")));
+
+    // --force sends them all the same, and says so.
+    {
+        RadioSim radio({"--no-wire-time"}, Dir());
+        const CtlRun forced = RunCtl({"write", "--force", faulty, "--port", radio.Path()}, Dir());
+        EXPECT_EQ(forced.status, 0) << forced.err;
+        EXPECT_NE(forced.err.find("--force"), std::string::npos) << forced.err;
+    }
 
     const CtlRun noPort = RunCtl({"info", "--port", dir.File("no-such-port")}, Dir());
     EXPECT_EQ(noPort.status, 12);
@@ -200,7 +233,7 @@ TEST_F(CtlEndToEnd, ProgressOnlyWhenAskedForOffATerminal)
 TEST_F(CtlEndToEnd, RadioVanishingMidTransferLeavesEverythingAlone)
 {
     const std::string out = dir.Write("kept.kcl", "what was there before\n");
-    const std::string image = MakeCloneFile(dir, "image.kcl", [](int a) { return FamilyByte(a, 5); });
+    const std::string image = MakeCloneFile(dir, "image.kcl", CommentedFactoryByte);
     for (const bool writing : {false, true}) {
         SCOPED_TRACE(writing ? "write" : "read");
         RadioSim radio({}, Dir());  // wire time on: a transfer takes seconds

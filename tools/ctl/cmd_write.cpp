@@ -11,28 +11,31 @@
 #include "ctl/transfer_commands.h"
 #include "overlay/gtex.h"
 
+#include <cstdio>
 #include <string>
 
 namespace xtr::ctl {
 namespace {
 
 const char kUsage[] =
-    "Usage: xtr450ctl write --port PORT [--high-speed] [--maker] [--variant mpt|cps]\n"
+    "Usage: xtr450ctl write --port PORT [--high-speed] [--maker] [--force] [--variant mpt|cps]\n"
     "                       [--quiet | --verbose] FILE\n\n"
     "Opens the clone file FILE, checks it as the desktop program's open command\n"
     "does, identifies the radio and writes the settings into it: 0x0100-0x1FFF,\n"
-    "or 0x0000-0x1FFF with --maker. Settings with errors are not written.\n\n"
+    "or 0x0000-0x1FFF with --maker. Settings with errors are not written\n"
+    "unless --force is given.\n\n"
     "Options (in any order):\n"
     "  --port PORT      serial port: a number (1 to 99, or COM1 to COM99) or a device path\n"
     "  --high-speed     write at 38400 baud (the identify always runs at 9600 baud)\n"
     "  --maker          also write the maker's area 0x0000-0x00FF\n"
+    "  --force          write even when the consistency checks report errors\n"
     "  --variant V      numbering variant, mpt (default) or cps\n"
     "  --quiet          print nothing but errors\n"
     "  --verbose        describe each step; progress lines when not on a terminal\n\n";
 
 int RunWrite(const std::vector<std::string>& words)
 {
-    const Args args(words, {"--port", "--variant"}, {"--high-speed", "--maker", "--quiet", "--verbose"});
+    const Args args(words, {"--port", "--variant"}, {"--high-speed", "--maker", "--force", "--quiet", "--verbose"});
     if (!args.Ok()) {
         return UsageError("write", args.Error());
     }
@@ -59,9 +62,13 @@ int RunWrite(const std::vector<std::string>& words)
     int warnings = 0;
     app.CountProblems(errors, warnings);
     if (errors > 0) {
-        Messages().Show(GTex().FirstLine("GI_Sys_AppTitle"), GTex().AllLines("GI_Mess_DataError"), MsgIcon::Error,
-                        MsgButtons::Ok);
-        return kExitFailure;
+        if (!args.Flag("--force")) {
+            Messages().Show(GTex().FirstLine("GI_Sys_AppTitle"), GTex().AllLines("GI_Mess_DataError"), MsgIcon::Error,
+                            MsgButtons::Ok);
+            return kExitFailure;
+        }
+        // The user insists: say plainly what is being done.
+        std::fprintf(stderr, "xtr450ctl: writing despite %d error(s) of the consistency checks (--force)\n", errors);
     }
 
     const RangeList ranges = args.Flag("--maker") ? RangeList(kCloneMakerWriteRanges) : RangeList(kCloneWriteRanges);

@@ -13,6 +13,7 @@
 #include "image/image_identity.h"
 #include "overlay/gtex.h"
 #include "platform/executable_path.h"
+#include "ui/model/sheet_factory.h"
 
 #include <filesystem>
 
@@ -115,6 +116,13 @@ void cuiMain::CountProblems(int& errors, int& warnings)
     problems_ = RunWarningCheckList(GTex(), cells, form_);
     errors = problems_.errors;
     warnings = problems_.warnings;
+}
+
+std::unique_ptr<cuiSheet> cuiMain::CreateSheet(SheetView* host, const std::string& reference)
+{
+    // The grid that shows the sheet is the host's; the marker images come
+    // with it in the desktop program.
+    return xtr::CreateSheet(reference, host, GTex(), nullptr);
 }
 
 void cuiMain::LoadInitialFile(int modelType)

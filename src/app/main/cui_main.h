@@ -21,6 +21,8 @@ class cmcTask;
 struct cmcEvent;
 
 class cmcFCache;
+class cuiSheet;
+class SheetView;
 
 class cuiMain : public CellHost {
 public:
@@ -40,7 +42,7 @@ public:
     virtual void ImageLoaded(cmcEeprom& image);                             // 6
     virtual void PrepareImage(cmcEeprom& image);                            // 7
     virtual void CountProblems(int& errors, int& warnings);                 // 8
-    // Slot 9, CreateSheet, joins with the sheet engine.
+    virtual std::unique_ptr<cuiSheet> CreateSheet(SheetView* host, const std::string& reference); // 9
     virtual void LoadInitialFile(int modelType);                            // 10
     virtual void CloneWrite();                                              // 11
     virtual void KeyTyped(char character);                                  // 12
@@ -54,7 +56,7 @@ public:
     MainForm* Form() const { return form_; }
 
     cmcEeprom& CurrentImage() override { return current_; }
-    cmcEeprom& ReferenceImage() { return reference_; }
+    cmcEeprom& ReferenceImage() override { return reference_; }
     cmcEeprom& SpareImage() { return spare_; }
     cmcEeprom& ComparisonImage() { return comparison_; }
 
