@@ -115,4 +115,18 @@ std::string ToLower(std::string_view text)
     return out;
 }
 
+int HexDigitValue(int c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    return -1;
+}
+
 }  // namespace xtr

@@ -36,4 +36,7 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 
 std::string ToLower(std::string_view text);
 
+// Value of a hexadecimal digit (0-9, A-F, a-f), or -1 for any other character.
+int HexDigitValue(int c);
+
 }  // namespace xtr

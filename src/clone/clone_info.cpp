@@ -19,20 +19,6 @@ constexpr uint8_t kOptionQd302 = 0x10;
 constexpr int kStatus = 48;
 constexpr uint8_t kOverVoltSeen = 0x08;
 
-int HexValue(uint8_t c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
 }  // namespace
 
 std::string CloneInfoRevision(const CloneIdentityBlock& block)
@@ -74,7 +60,7 @@ std::string CloneInfoEsn(const CloneIdentityBlock& block)
 {
     int digits[kEsnLength];
     for (int i = 0; i < kEsnLength; ++i) {
-        digits[i] = HexValue(block.bytes[kEsn + i]);
+        digits[i] = HexDigitValue(block.bytes[kEsn + i]);
         if (digits[i] < 0) {
             return "---/--/------";
         }

@@ -3,6 +3,7 @@
 // rebuilt once the unused space before the head passes 4096 bytes, so a
 // receive stream costs no copy per byte.
 #include "image/buff.h"
+#include "app/text_util.h"
 
 #include "app/fatal.h"
 
@@ -16,20 +17,6 @@ namespace xtr {
 namespace {
 
 constexpr int32_t kCompactAfter = 4096;
-
-int HexNibble(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 // True when p points into the n bytes from start.
 bool PointsInto(const uint8_t* p, const uint8_t* start, int32_t n)
@@ -190,7 +177,7 @@ void cmcBuff::FromHexText(std::string_view text)
     cmcBuff result;
     int high = -1;
     for (const char c : text) {
-        const int nibble = HexNibble(c);
+        const int nibble = HexDigitValue(c);
         if (nibble < 0) {
             continue;
         }

@@ -68,19 +68,11 @@ private:
 
 bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
-int HexValue(char c)
-{
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 int32_t HexNumber(std::string_view digits)
 {
     int32_t value = 0;
     for (char c : digits) {
-        value = value * 16 + HexValue(c);
+        value = value * 16 + HexDigitValue(c);
     }
     return value;
 }
@@ -187,7 +179,7 @@ uint8_t cmcKclFile::StoreRecord(std::string_view record)
     if (record.size() < kMinRecordChars || record.size() > kMaxRecordChars) {
         return kKclFormat;
     }
-    if (!std::all_of(record.begin(), record.end(), [](char c) { return HexValue(c) >= 0; })) {
+    if (!std::all_of(record.begin(), record.end(), [](char c) { return HexDigitValue(c) >= 0; })) {
         return kKclFormat;
     }
     const int32_t address = HexNumber(record.substr(0, 4));

@@ -12,20 +12,6 @@ namespace {
 constexpr bool IsDrawable(unsigned code) { return code >= 16 && code <= 127; }
 constexpr bool IsPrintable(unsigned code) { return code >= 32 && code <= 126; }
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    return -1;
-}
-
 }  // namespace
 
 std::string SegFieldText(const std::uint8_t* field, int length, SegTextStyle style)
@@ -78,8 +64,8 @@ std::string SegUnescape(std::string_view text)
                 continue;
             }
             if (i + 2 < text.size()) {
-                const int high = HexDigit(text[i + 1]);
-                const int low = HexDigit(text[i + 2]);
+                const int high = HexDigitValue(text[i + 1]);
+                const int low = HexDigitValue(text[i + 2]);
                 if (high >= 0 && low >= 0 && IsDrawable(static_cast<unsigned>(high * 16 + low))) {
                     bytes.push_back(static_cast<char>(high * 16 + low));
                     i += 3;
