@@ -46,6 +46,16 @@ datCh* RowOf(CellCall& call)
     return ch != nullptr && ch->image != nullptr && ch->Slot() != 0 ? ch : nullptr;
 }
 
+datCh* RowInUse(CellCall& call)
+{
+    datCh* ch = RowOf(call);
+    if (ch != nullptr && !ch->InUse()) {
+        ShowEmpty(call);
+        return nullptr;
+    }
+    return ch;
+}
+
 void StoreRow(datCh& ch)
 {
     ch.StoreAndReload();

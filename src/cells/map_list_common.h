@@ -21,6 +21,11 @@ namespace listcell {
 // cell stands in no list.
 datCh* RowOf(CellCall& call);
 
+// The loaded row when it holds an entry. A row without an entry shows
+// nothing and takes no key; the result is then null, as it is for a cell
+// that stands in no list.
+datCh* RowInUse(CellCall& call);
+
 // Stores the edited row and loads it again.
 void StoreRow(datCh& ch);
 

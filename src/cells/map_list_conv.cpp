@@ -46,12 +46,8 @@ constexpr ToneCell kToneTx{ToneSide::Transmit};
 
 void ToneHandler(CellCall& call)
 {
-    datCh* ch = RowOf(call);
+    datCh* ch = listcell::RowInUse(call);
     if (ch == nullptr) {
-        return;
-    }
-    if (!ch->InUse()) {
-        listcell::ShowEmpty(call);
         return;
     }
     if (CodecTone(call.rq, call.editorKind, call.lists, ch->tones, call.Data<ToneCell>().side)) {
@@ -120,12 +116,8 @@ void SetSetting(datCh& ch, ChannelSetting setting, std::int32_t value)
 
 void SettingHandler(CellCall& call)
 {
-    datCh* ch = RowOf(call);
+    datCh* ch = listcell::RowInUse(call);
     if (ch == nullptr) {
-        return;
-    }
-    if (!ch->InUse()) {
-        listcell::ShowEmpty(call);
         return;
     }
     const SettingCell& cell = call.Data<SettingCell>();

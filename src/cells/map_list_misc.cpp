@@ -26,12 +26,8 @@ using listcell::RowOf;
 
 void FiveDigitPrefixHandler(CellCall& call)
 {
-    datCh* ch = RowOf(call);
+    datCh* ch = listcell::RowInUse(call);
     if (ch == nullptr) {
-        return;
-    }
-    if (!ch->InUse()) {
-        listcell::ShowEmpty(call);
         return;
     }
     std::int32_t prefix = ch->prefix;

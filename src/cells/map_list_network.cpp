@@ -52,12 +52,8 @@ std::int32_t AadValueLimit(const cmcEeprom& image, std::uint8_t type)
 
 void AadValueHandler(CellCall& call)
 {
-    datCh* ch = RowOf(call);
+    datCh* ch = listcell::RowInUse(call);
     if (ch == nullptr) {
-        return;
-    }
-    if (!ch->InUse()) {
-        listcell::ShowEmpty(call);
         return;
     }
     const std::int32_t limit = AadValueLimit(call.image, ch->aadType);
@@ -123,12 +119,8 @@ std::int32_t NddValueLimit(const cmcEeprom& image, const datCh& ch)
 
 void NddValueHandler(CellCall& call)
 {
-    datCh* ch = RowOf(call);
+    datCh* ch = listcell::RowInUse(call);
     if (ch == nullptr) {
-        return;
-    }
-    if (!ch->InUse()) {
-        listcell::ShowEmpty(call);
         return;
     }
     std::int32_t value = ch->value;
@@ -143,12 +135,8 @@ void NddValueHandler(CellCall& call)
 
 void NddPriorityHandler(CellCall& call)
 {
-    datCh* ch = RowOf(call);
+    datCh* ch = listcell::RowInUse(call);
     if (ch == nullptr) {
-        return;
-    }
-    if (!ch->InUse()) {
-        listcell::ShowEmpty(call);
         return;
     }
     std::int32_t priority = ch->nddPriority;
