@@ -10,12 +10,16 @@
 #include "ui/about_box.h"
 #include "ui/icons.h"
 #include "ui/qt_fonts.h"
+#include "ui/qt_menu_view.h"
+#include "ui/qt_tool_bar_view.h"
+#include "ui/qt_tree_view.h"
 #include "ui/status_bar.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -52,6 +56,11 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     // stopped, without a handler, and never started.
     task_ = new cmcTask();
 
+    // The menu bar and the tool bar share the tool-bar images.
+    menuView_ = std::make_unique<QtMenuView>(menuBar(), toolBarImages_);
+    menuBar()->setAccessibleName(title);
+    toolBarView_ = std::make_unique<QtToolBarView>(this, toolBarImages_);
+
     // Key events pass through the window before the focused widget sees
     // them; the filter watches the windows only, so each key counts once.
     qApp->installEventFilter(this);
@@ -61,7 +70,27 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 
 TForm1::~TForm1()
 {
+    // The application's menu, tool bar and tree work on widgets of this
+    // window: they go first.
+    if (HasApp()) {
+        App().DetachForm();
+    }
     cmcTask::Release(task_);
+}
+
+MenuView& TForm1::MainMenuView()
+{
+    return *menuView_;
+}
+
+ToolBarView& TForm1::MainToolBarView()
+{
+    return *toolBarView_;
+}
+
+std::unique_ptr<TreeView> TForm1::CreateTreeView()
+{
+    return std::make_unique<QtTreeView>(leftPanel_ != nullptr ? leftPanel_ : centralWidget(), treeImages_);
 }
 
 void TForm1::SetTitle(const std::string& title)

@@ -20,6 +20,8 @@ class cmcTask;
 
 namespace xtr::ui {
 
+class QtMenuView;
+class QtToolBarView;
 class StatusBar;
 
 class TForm1 : public QMainWindow, public MainForm {
@@ -50,6 +52,12 @@ public:
     void SetEnabled(bool enabled) override;
     Rect NormalBounds() const override;
     void ShowAbout() override;
+    MenuView& MainMenuView() override;
+    ToolBarView& MainToolBarView() override;
+    std::unique_ptr<TreeView> CreateTreeView() override;
+
+    QtMenuView& MenuViewOfBar() const { return *menuView_; }
+    QtToolBarView& ToolBarViewOfWindow() const { return *toolBarView_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,6 +70,8 @@ private:
     QFrame* leftPanel_ = nullptr;
     QFrame* rightPanel_ = nullptr;
     StatusBar* statusBar_ = nullptr;
+    std::unique_ptr<QtMenuView> menuView_;
+    std::unique_ptr<QtToolBarView> toolBarView_;
     cmcTask* task_ = nullptr;
 };
 

@@ -4,7 +4,9 @@
 
 #include "app/events.h"
 #include "app/globals.h"
+#include "overlay/gtex.h"
 #include "support/recording_canvas.h"
+#include "ui/model/tree.h"
 
 #include <vector>
 
@@ -25,7 +27,9 @@ TEST_F(AppTest, SettingsChangedRefreshesMenusThenToolBar)
     Heard heard;
     EvMan().Register(Heard::Listen, &heard);
     EvMan().Send(kEvSettingsChanged, 0, 0);
-    EXPECT_EQ(heard.types, (std::vector<int>{kEvSettingsChanged, kEvRefreshMenus, kEvRefreshToolBar}));
+    // The menu refresh asks once, for its own items, whether a grid lends it
+    // the cell under its cursor (event 12).
+    EXPECT_EQ(heard.types, (std::vector<int>{kEvSettingsChanged, kEvRefreshMenus, kEvQueryCursorCell, kEvRefreshToolBar}));
     EvMan().Unregister(Heard::Listen, &heard);
 }
 
@@ -58,6 +62,9 @@ TEST_F(AppTest, StatusMessageIsStoredAndDrawnInItsColours)
 TEST_F(AppTest, ImageChangeMarksModifiedAndRunsTheCheckAfterAQuietQuarterSecond)
 {
     StartAttached();
+    // The tree opens its first page once its change delay has passed; that
+    // command, like any other, restarts the quarter second.
+    time->Advance(ParseChangeDelay(GTex().FirstLine("GI_Sys_TreeChangeDelay")) + 300);
     Heard heard;
     EvMan().Register(Heard::Listen, &heard);
 

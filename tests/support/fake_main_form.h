@@ -3,7 +3,11 @@
 #pragma once
 
 #include "app/main/main_form.h"
+#include "support/recording_menu_view.h"
+#include "support/recording_tool_bar_view.h"
+#include "support/recording_tree_view.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,6 +41,17 @@ public:
     void SetEnabled(bool value) override { enabled = value; }
     Rect NormalBounds() const override { return normalBounds; }
     void ShowAbout() override { ++aboutBoxes; }
+    MenuView& MainMenuView() override { return menu; }
+    ToolBarView& MainToolBarView() override { return toolBar; }
+    // The tree view lives with the application's tree; the fake keeps the
+    // address of the newest one for tests that look at it.
+    std::unique_ptr<TreeView> CreateTreeView() override
+    {
+        auto view = std::make_unique<RecordingTreeView>();
+        tree = view.get();
+        ++treeViews;
+        return view;
+    }
 
     std::string title;
     bool panelsBuilt = false;
@@ -50,6 +65,10 @@ public:
     bool enabled = true;
     Rect normalBounds{10, 20, 810, 620};
     int aboutBoxes = 0;
+    RecordingMenuView menu;
+    RecordingToolBarView toolBar;
+    RecordingTreeView* tree = nullptr;
+    int treeViews = 0;
 };
 
 }  // namespace xtr::test

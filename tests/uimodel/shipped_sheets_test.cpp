@@ -18,6 +18,7 @@
 #include "support/overlay_guard.h"
 #include "support/scripted_cell_ui.h"
 #include "support/scripted_messages.h"
+#include "ui/model/body_lines.h"
 #include "ui/model/sheet_table.h"
 
 #include <gtest/gtest.h>
@@ -41,12 +42,7 @@ using test::ScriptedMessages;
 // Body lines of an entry, up to the header of the next one.
 std::vector<std::string> BodyLines(cmcGTex& texts, const std::string& entry)
 {
-    std::vector<std::string> lines;
-    std::string line;
-    for (int n = 0; texts.TryText(entry, n, line) && (line.empty() || line[0] != '#'); ++n) {
-        lines.push_back(line);
-    }
-    return lines;
+    return ReadBodyLines(texts, entry);
 }
 
 std::string Name(std::int32_t id)
@@ -58,8 +54,7 @@ std::string Name(std::int32_t id)
 cmcCellObj ParseItemLine(const std::string& line)
 {
     cmcCellObj cell;
-    const std::size_t plus = line.find('+');
-    ParseCellDescription(plus == std::string::npos ? "" : line.substr(plus + 1), cell, nullptr, nullptr);
+    ParseCellDescription(SplitBodyLine(line).description, cell, nullptr, nullptr);
     return cell;
 }
 

@@ -5,6 +5,7 @@
 #include "cells/cell_names.h"
 #include "cells/cell_obj.h"
 #include "overlay/gtex.h"
+#include "ui/model/body_lines.h"
 #include "ui/model/sheet_reference.h"
 
 namespace xtr::ctl {
@@ -20,33 +21,11 @@ std::vector<TreeEntry> ReadTree(cmcGTex& texts)
     std::vector<TreeEntry> entries;
     cmcCellObj basic;
     ParseCellDescription(texts.FirstLine(kTreeBasicCell), basic, nullptr, nullptr);
-
-    // Indentations of the open levels: a deeper line opens a child level
-    // whatever the difference, a shallower one closes levels down to its
-    // own, and one shallower than the first line ends the tree.
-    std::vector<std::size_t> depths;
-    for (int n = 0;; ++n) {
-        const std::string line = texts.Text(kTreeBody, n);
-        if (!line.empty() && line.front() == '#') {
-            break;
-        }
-        const std::size_t plus = line.find('+');
-        const std::size_t depth = plus == std::string::npos ? line.size() : plus;
-        if (!depths.empty() && depth < depths.front()) {
-            break;
-        }
-        while (!depths.empty() && depth < depths.back()) {
-            depths.pop_back();
-        }
-        if (depths.empty() || depth > depths.back()) {
-            depths.push_back(depth);
-        }
+    for (const BodyItem& item : ReadBody(texts, kTreeBody)) {
         cmcCellObj cell;
-        if (plus != std::string::npos) {
-            ParseCellDescription(std::string_view(line).substr(plus + 1), cell, nullptr, &basic);
-        }
+        ParseCellDescription(item.description, cell, nullptr, &basic);
         TreeEntry entry;
-        entry.level = static_cast<int>(depths.size()) - 1;
+        entry.level = item.level;
         entry.caption = cell.Caption();
         if (cell.cellId == CallSheet && cell.parameter.has_value()) {
             entry.reference = *cell.parameter;

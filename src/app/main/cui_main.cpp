@@ -8,13 +8,18 @@
 #include "app/task.h"
 #include "app/text_util.h"
 #include "cells/active_cell.h"
+#include "cells/cell_names.h"
 #include "cells/fcache.h"
 #include "image/clone_file.h"
 #include "image/image_identity.h"
 #include "overlay/gtex.h"
 #include "platform/executable_path.h"
+#include "ui/model/menu_builder.h"
 #include "ui/model/sheet_factory.h"
+#include "ui/model/tool_bar.h"
+#include "ui/model/tree.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace xtr {
@@ -47,6 +52,7 @@ cuiMain::cuiMain(const std::string& overlayBase, int32_t imageSize) : imageSize_
 
 cuiMain::~cuiMain()
 {
+    DetachForm();
     cmcTask::Release(idleTask_);
     if (HasCellHost() && &TheCellHost() == this) {
         SetCellHost(nullptr);
@@ -75,8 +81,12 @@ void cuiMain::AttachForm(MainForm* form)
     ClearModified();
     comparison_.CopyFrom(reference_);
 
-    // The main menu and the tool bar join here once they are built from
-    // the overlay; the settings-changed event refreshes them.
+    menu_ = std::make_unique<cuiMenu>(form_, form_->MainMenuView(), GTex(), "GI_Menu_Main");
+    menu_->Build();
+    toolBar_ = std::make_unique<cuiToolBar>(form_, form_->MainToolBarView(), GTex(), "GI_ToolBar_Main");
+    toolBar_->Build();
+    toolBar_->SetVisible(env.toolbarVisible != 0);
+    // The settings-changed event refreshes the states of both.
     EvMan().Post(kEvSettingsChanged, 0, 0);
 
     form_->BuildPanels(env.splitterV > 8 ? env.splitterV : 8, 8);
@@ -92,8 +102,86 @@ void cuiMain::AttachForm(MainForm* form)
 
 void cuiMain::BuildTree()
 {
-    // The navigation tree is built from "GI_Tree_Main" by the tree view;
-    // until it exists there is nothing to rebuild, and nothing to announce.
+    tree_.reset();
+    if (form_ == nullptr) {
+        return;
+    }
+    tree_ = std::make_unique<cuiTree>(form_->CreateTreeView(), GTex(), "GI_Tree_Main");
+    tree_->SetVisible(false);
+    tree_->Build();
+    tree_->OnExpandCollapse([this] {
+        int errors = 0;
+        int warnings = 0;
+        CountProblems(errors, warnings);
+    });
+    tree_->SetChangeDelay(ParseChangeDelay(GTex().FirstLine("GI_Sys_TreeChangeDelay")));
+    tree_->OnChange([this] { TreeSelectionChanged(); });
+    int errors = 0;
+    int warnings = 0;
+    CountProblems(errors, warnings);
+    tree_->SetVisible(true);
+    EvMan().Post(kEvImageLoaded, 0, 0);
+    tree_->SelectFirst();
+}
+
+std::string cuiMain::ShownSheetReference() const
+{
+    // No sheet is shown by this object yet: the sheet showing fills this in.
+    return {};
+}
+
+void cuiMain::TreeSelectionChanged()
+{
+    if (!tree_ || tree_->SelectedCell() == nullptr) {
+        return;
+    }
+    cmcCellObj cell = *tree_->SelectedCell();
+    const std::string shown = ShownSheetReference();
+    if (!shown.empty() && cell.parameter.has_value() && *cell.parameter == shown) {
+        return;  // that sheet is open already
+    }
+    indActiveCell(*this).RunCell(cell, cellkey::kEnter);
+}
+
+void cuiMain::DetachForm()
+{
+    // Children of the form's widgets: they go first, while the widgets exist.
+    tree_.reset();
+    toolBar_.reset();
+    menu_.reset();
+    form_ = nullptr;
+}
+
+bool cuiMain::RunCommand(AppCommand command, std::int32_t argument, const std::string& text)
+{
+    (void)argument;
+    (void)text;
+    switch (command) {
+    case AppCommand::RefreshEditMenu:
+        // An Edit menu without entries shows the placeholder menu; one
+        // fill on its way is enough however often the menus refresh.
+        if (menu_ && menu_->SubItemCount(CL_Menu_Edit_Top) == 0 && !editMenuFillPosted_) {
+            editMenuFillPosted_ = true;
+            EvMan().PostText(kEvFillSubMenu, menu_->QueryId(), CL_Menu_Edit_Top, "GI_PMenu_NoItem");
+        }
+        return true;
+    case AppCommand::ToggleToolBar: {
+        if (!toolBar_) {
+            return false;
+        }
+        const bool visible = !toolBar_->Visible();
+        toolBar_->SetVisible(visible);
+        Env().toolbarVisible = visible ? 1 : 0;
+        return true;
+    }
+    default:
+        return false;  // not available in this program yet
+    }
+}
+
+int cuiMain::EditMenuEntries()
+{
+    return menu_ ? std::max(0, menu_->SubItemCount(CL_Menu_Edit_Top)) : 0;
 }
 
 int cuiMain::CheckImageIdentity(const cmcEeprom& image, bool withMaker)
@@ -114,6 +202,9 @@ void cuiMain::CountProblems(int& errors, int& warnings)
 {
     indActiveCell cells(*this);
     problems_ = RunWarningCheckList(GTex(), cells, form_);
+    if (tree_) {
+        tree_->Mark(problems_);
+    }
     errors = problems_.errors;
     warnings = problems_.warnings;
 }
@@ -218,6 +309,7 @@ void cuiMain::FormClosed()
     if (idleTask_ != nullptr) {
         idleTask_->SetPeriod(-1);
     }
+    tree_.reset();
 }
 
 void cuiMain::PeriodicStep()
@@ -249,6 +341,11 @@ void cuiMain::OnEvent(const cmcEvent& event)
     case kEvSettingsChanged:
         EvMan().Send(kEvRefreshMenus, 0, 0);
         EvMan().Send(kEvRefreshToolBar, 0, 0);
+        break;
+    case kEvFillSubMenu:
+        if (menu_ && event.object == menu_->QueryId()) {
+            editMenuFillPosted_ = false;
+        }
         break;
     case kEvShowAbout:
         if (form_ != nullptr) {

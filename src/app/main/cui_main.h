@@ -21,7 +21,10 @@ class cmcTask;
 struct cmcEvent;
 
 class cmcFCache;
+class cuiMenu;
 class cuiSheet;
+class cuiToolBar;
+class cuiTree;
 class SheetView;
 
 class cuiMain : public CellHost {
@@ -72,6 +75,24 @@ public:
     void RestartDelayedCheck();
     // The selection-list cache that every selection cell reads.
     cmcFCache& SelectionLists() override { return *fcache_; }
+    // The commands of menu items and tool buttons that the application
+    // object runs itself; the others answer false ("not available").
+    bool RunCommand(AppCommand command, std::int32_t argument, const std::string& text) override;
+    int EditMenuEntries() override;
+
+    // The main menu, the tool bar and the navigation tree; null before the
+    // form is attached (and the tree also while it is rebuilt).
+    cuiMenu* MainMenu() const { return menu_.get(); }
+    cuiToolBar* ToolBar() const { return toolBar_.get(); }
+    cuiTree* Tree() const { return tree_.get(); }
+    // The reference of the sheet shown on the right, "" when none is.
+    std::string ShownSheetReference() const;
+    // The tree's selection has changed (after its change delay): opens the
+    // selected node's sheet unless it is the one shown.
+    void TreeSelectionChanged();
+    // The form is going away: the menu, the tool bar and the tree go with
+    // their widgets, before them.
+    void DetachForm();
 
     // What the last run of the check list found (the sheets the tree marks).
     const CheckListResult& Problems() const { return problems_; }
@@ -115,6 +136,12 @@ protected:
     CheckListResult problems_;
 
     cmcTask* idleTask_ = nullptr;
+
+    std::unique_ptr<cuiMenu> menu_;
+    std::unique_ptr<cuiToolBar> toolBar_;
+    std::unique_ptr<cuiTree> tree_;
+    // An event 11 that fills the empty Edit menu is on its way.
+    bool editMenuFillPosted_ = false;
 
 private:
     static void IdleHandler(void* context, cmcTask* task);

@@ -8,6 +8,8 @@
 #include "app/text_util.h"
 #include "cells/prepare_image.h"
 #include "overlay/gtex.h"
+#include "ui/model/sheet_reference.h"
+#include "ui/model/tree.h"
 
 #include <algorithm>
 #include <cstring>
@@ -156,11 +158,39 @@ void indMain::MakerListener(void* context, const cmcEvent& event)
     static_cast<indMain*>(context)->OnMakerEvent(event);
 }
 
+namespace {
+
+// The name of the sheet the selected node opens, "" when none.
+std::string SelectedSheetName(const cuiTree& tree)
+{
+    const cmcCellObj* cell = tree.SelectedCell();
+    if (cell == nullptr || !cell->parameter.has_value()) {
+        return {};
+    }
+    return ParseSheetReference(*cell->parameter).name;
+}
+
+}  // namespace
+
 void indMain::OnMakerEvent(const cmcEvent& event)
 {
-    // The maker-only tree nodes are pruned on event 25 once the tree
-    // exists; without a tree nothing happens.
-    (void)event;
+    if (event.type != kEvImageLoaded || !tree_) {
+        return;
+    }
+    // Outside maker mode the factory pages (Flag0) leave the tree after
+    // every rebuild. Should the selected page be among them, the selection
+    // goes on to the page after the one the tree chose instead.
+    const std::string before = SelectedSheetName(*tree_);
+    if (makerFlag_ == 0) {
+        tree_->RemoveNodes(0);
+    }
+    if (SelectedSheetName(*tree_) != before && tree_->Selected() != kNoNode) {
+        const std::vector<TreeNodeId> order = tree_->FlatOrder();
+        const auto at = std::find(order.begin(), order.end(), tree_->Selected());
+        if (at != order.end() && at + 1 != order.end()) {
+            tree_->Select(*(at + 1));
+        }
+    }
 }
 
 }  // namespace xtr

@@ -5,9 +5,14 @@
 
 #include "app/canvas.h"
 
+#include <memory>
 #include <string>
 
 namespace xtr {
+
+class MenuView;
+class ToolBarView;
+class TreeView;
 
 class MainForm {
 public:
@@ -43,6 +48,14 @@ public:
     virtual Rect NormalBounds() const = 0;
 
     virtual void ShowAbout() = 0;
+
+    // The main menu bar and the tool bar of the window, with the tool-bar
+    // images; they live as long as the form.
+    virtual MenuView& MainMenuView() = 0;
+    virtual ToolBarView& MainToolBarView() = 0;
+    // A new, empty tree view in the left panel with the tree images; the
+    // caller owns it (the tree is rebuilt by replacing it).
+    virtual std::unique_ptr<TreeView> CreateTreeView() = 0;
 };
 
 }  // namespace xtr
