@@ -10,6 +10,9 @@
 #include <QObject>
 #include <QPixmap>
 #include <QPointer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QAction>
 
 #include <map>
 

@@ -9,6 +9,9 @@
 #include <QObject>
 #include <QPixmap>
 #include <QPointer>
+#include <QToolBar>
+#include <QMainWindow>
+#include <QAction>
 
 #include <vector>
 

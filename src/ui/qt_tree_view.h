@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPixmap>
 #include <QPointer>
+#include <QTreeWidget>
 
 #include <map>
 

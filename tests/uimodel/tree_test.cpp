@@ -167,6 +167,15 @@ TEST_F(Tree, ExpandingOrCollapsingIsReported)
     EXPECT_EQ(reports, 2);
 }
 
+TEST_F(Tree, NodeOfTheShownSheetDoesNotOpenItAgain)
+{
+    const cmcCellObj& inner = *tree->CellOf(Node("Inner"));
+    EXPECT_TRUE(OpensShownSheet(inner, "[St_Common]Inner"));
+    EXPECT_FALSE(OpensShownSheet(inner, "[St_Common]A"));
+    EXPECT_FALSE(OpensShownSheet(inner, ""));                             // nothing shown
+    EXPECT_FALSE(OpensShownSheet(*tree->CellOf(Node("Folder")), ""));  // a folder opens nothing
+}
+
 TEST(TreeChangeDelay, TextThatIsNotANumberGivesNoDelay)
 {
     EXPECT_EQ(ParseChangeDelay("300"), 300);

@@ -136,8 +136,7 @@ void cuiMain::TreeSelectionChanged()
         return;
     }
     cmcCellObj cell = *tree_->SelectedCell();
-    const std::string shown = ShownSheetReference();
-    if (!shown.empty() && cell.parameter.has_value() && *cell.parameter == shown) {
+    if (OpensShownSheet(cell, ShownSheetReference())) {
         return;  // that sheet is open already
     }
     indActiveCell(*this).RunCell(cell, cellkey::kEnter);
@@ -343,8 +342,11 @@ void cuiMain::OnEvent(const cmcEvent& event)
         EvMan().Send(kEvRefreshToolBar, 0, 0);
         break;
     case kEvFillSubMenu:
-        if (menu_ && event.object == menu_->QueryId()) {
+        if (menu_ && event.object == menu_->QueryId() && editMenuFillPosted_) {
+            // The placeholder arrives after the refresh that asked for it:
+            // its state comes with the next one.
             editMenuFillPosted_ = false;
+            EvMan().Post(kEvRefreshMenus, 0, 0);
         }
         break;
     case kEvShowAbout:

@@ -21,6 +21,11 @@ bool Listed(const std::vector<std::string>& sheets, const std::string& parameter
 
 }  // namespace
 
+bool OpensShownSheet(const cmcCellObj& nodeCell, const std::string& shownReference)
+{
+    return !shownReference.empty() && nodeCell.parameter.has_value() && *nodeCell.parameter == shownReference;
+}
+
 int ParseChangeDelay(const std::string& text)
 {
     const std::string number = Trim(text);

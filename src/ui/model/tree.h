@@ -111,6 +111,10 @@ private:
     std::function<void()> onExpandCollapse_;
 };
 
+// Whether the node of nodeCell opens the sheet that is shown already (its
+// reference text, "" when none is shown): then selecting it changes nothing.
+bool OpensShownSheet(const cmcCellObj& nodeCell, const std::string& shownReference);
+
 // The change delay an overlay text gives: a decimal number of milliseconds;
 // anything that is not a number gives 0.
 int ParseChangeDelay(const std::string& text);
