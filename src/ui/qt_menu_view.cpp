@@ -104,7 +104,8 @@ void QtMenuView::AddItem(MenuItemId parent, MenuItemId item, const MenuItemLook&
         if (container == nullptr) {
             return;
         }
-        action = new QAction(Text(look.caption), container);
+        // A separator shows no text: some styles would draw its "-".
+        action = new QAction(look.separator ? QString() : Text(look.caption), container);
         action->setSeparator(look.separator);
         if (!look.separator) {
             action->setShortcut(ShortcutOf(look.shortcut));
