@@ -77,6 +77,19 @@ TEST_F(AppTest, FactoryPagesLeaveTheTreeOutsideMakerMode)
     EXPECT_EQ(App().Tree()->NodeCount(), 26);
 }
 
+TEST_F(AppTest, SelectionOnAPrunedFactoryPageMovesToAPageThatStays)
+{
+    StartAttached();
+    cuiTree& tree = *App().Tree();
+    const std::vector<TreeNodeId> all = tree.FlatOrder();
+    tree.Select(all[24]);  // the first factory page, before the pruning round
+    time->Advance(10);
+    ASSERT_EQ(tree.NodeCount(), 24);
+    ASSERT_NE(tree.SelectedCell(), nullptr);
+    EXPECT_EQ(tree.SelectedCell()->Caption(), "User-defined characters");
+    EXPECT_EQ(form.tree->selected, tree.Selected());
+}
+
 TEST_F(AppTest, EmptyEditMenuGetsThePlaceholderOnce)
 {
     StartAttached();
