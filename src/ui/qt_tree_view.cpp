@@ -60,7 +60,14 @@ QtTreeView::QtTreeView(QWidget* panel, QList<QPixmap> images) : images_(std::mov
 QtTreeView::~QtTreeView()
 {
     events_ = nullptr;
-    delete tree_.data();
+    if (tree_) {
+        // The tree may be rebuilt while the widget itself is handling an
+        // event (a key typed into it enters maker mode): it leaves the
+        // panel now and is deleted once that event is done.
+        tree_->hide();
+        tree_->setParent(nullptr);
+        tree_->deleteLater();
+    }
 }
 
 TreeNodeId QtTreeView::NodeOf(const QTreeWidgetItem* item)

@@ -21,6 +21,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -210,6 +211,28 @@ TEST_F(NavigationWidgets, TreeShowsItsPagesInOrderAndTheFactoryPagesOnlyInMakerM
     EXPECT_EQ(all[24], std::make_pair(std::string("Factory: receiver and tones"), 1));
     EXPECT_EQ(all[25], std::make_pair(std::string("Factory: synthesizer and timing"), 2));
     EXPECT_EQ(form.LeftPanel()->findChildren<QTreeWidget*>().size(), 1);  // the old tree went
+}
+
+TEST_F(NavigationWidgets, AccessWordTypedIntoTheTreeRebuildsItWithoutLosingTheKeyEvent)
+{
+    ui::TForm1 form;
+    form.activateWindow();
+    QTreeWidget* tree = TreeWidget(form);
+    ASSERT_NE(tree, nullptr);
+    tree->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), tree);
+    // The last key rebuilds the tree while that very widget is receiving
+    // the key: it must outlive the event.
+    for (char c : std::string("kestrel")) {
+        QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : tree;
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(c)));
+        QApplication::sendEvent(target, &press);
+    }
+    EXPECT_TRUE(App().MakerMode());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(form.LeftPanel()->findChildren<QTreeWidget*>().size(), 1);
+    EXPECT_EQ(Pages(TreeWidget(form)).size(), 26u);
 }
 
 TEST_F(NavigationWidgets, ErrorInsideACollapsedFolderMarksTheFolderUntilItIsExpanded)
