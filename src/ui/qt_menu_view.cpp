@@ -122,19 +122,35 @@ void QtMenuView::AddItem(MenuItemId parent, MenuItemId item, const MenuItemLook&
 
 void QtMenuView::RemoveItem(MenuItemId item)
 {
+    // An item may go while its own click is being handled (a pop-up
+    // builder that goes takes its items out of the Edit menu): the item
+    // leaves its menu now and is deleted once that event is done.
+    auto retire = [this](QObject* object) {
+        object->disconnect(this);
+        object->deleteLater();
+    };
+    QAction* action = Action(item);
+    if (action != nullptr) {
+        for (QObject* holder : action->associatedObjects()) {
+            if (auto* widget = qobject_cast<QWidget*>(holder)) {
+                widget->removeAction(action);
+            }
+        }
+    }
     const auto menu = menus_.find(item);
     if (menu != menus_.end()) {
-        if (menu->second && menu->second->menuAction() == Action(item)) {
-            actions_.erase(item);  // the menu's own action goes with it
+        if (menu->second) {
+            if (menu->second->menuAction() == action) {
+                action = nullptr;  // the menu's own action goes with it
+            }
+            retire(menu->second);
         }
-        delete menu->second.data();
         menus_.erase(menu);
     }
-    const auto action = actions_.find(item);
-    if (action != actions_.end()) {
-        delete action->second.data();
-        actions_.erase(action);
+    if (action != nullptr) {
+        retire(action);
     }
+    actions_.erase(item);
     parents_.erase(item);
 }
 

@@ -14,6 +14,8 @@
 #include "support/scripted_messages.h"
 #include "ui/main_form.h"
 #include "cells/cell_capsule.h"
+#include "cells/cell_names.h"
+#include "overlay/gtex.h"
 #include "ui/model/menu_builder.h"
 #include "ui/model/tree.h"
 #include "ui/qt_menu_view.h"
@@ -233,6 +235,32 @@ TEST_F(NavigationWidgets, AccessWordTypedIntoTheTreeRebuildsItWithoutLosingTheKe
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_EQ(form.LeftPanel()->findChildren<QTreeWidget*>().size(), 1);
     EXPECT_EQ(Pages(TreeWidget(form)).size(), 26u);
+}
+
+TEST_F(NavigationWidgets, PopupBuilderThatGoesDuringAMirroredItemsClickTakesTheItemSafely)
+{
+    ui::TForm1 form;
+    QMenu popupMenu;
+    ui::QtMenuView popupView(&popupMenu, form.ToolBarImages());
+    std::unique_ptr<cuiMenu> popup;
+    int clicks = 0;
+    // The command moves the focus away from the grid, whose pop-up builder
+    // goes with it, while the main menu's action is still being triggered.
+    popup = std::make_unique<cuiMenu>(nullptr, popupView, GTex(), "GI_PMenu_Row", [&](const cmcCellObj&) {
+        ++clicks;
+        popup.reset();
+    });
+    popup->Build();
+    App().MainMenu()->EmptySubmenu(CL_Menu_Edit_Top);
+    App().MainMenu()->FillSubmenu(CL_Menu_Edit_Top, "GI_PMenu_Row", *popup);
+    QMenu* edit = TopMenu(form, "&Edit");
+    ASSERT_NE(edit, nullptr);
+    ASSERT_GE(edit->actions().size(), 3);
+    edit->actions()[2]->trigger();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(popup, nullptr);
+    EXPECT_TRUE(edit->actions().isEmpty());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 TEST_F(NavigationWidgets, ErrorInsideACollapsedFolderMarksTheFolderUntilItIsExpanded)
