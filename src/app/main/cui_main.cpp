@@ -13,6 +13,7 @@
 #include "image/image_identity.h"
 #include "overlay/gtex.h"
 #include "platform/executable_path.h"
+#include "segedit/segment_font.h"
 #include "ui/model/sheet_factory.h"
 
 #include <filesystem>
@@ -33,6 +34,7 @@ cuiMain::cuiMain(const std::string& overlayBase, int32_t imageSize) : imageSize_
     currentDirectory_ = std::filesystem::current_path(ec).string();
 
     fcache_ = std::make_unique<cmcFCache>();
+    segchar_ = std::make_unique<Segchar>(Segchar::FromOverlay());
 
     current_.SetSize(imageSize_);
     reference_.CopyFrom(current_);

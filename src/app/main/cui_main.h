@@ -21,6 +21,7 @@ class cmcTask;
 struct cmcEvent;
 
 class cmcFCache;
+class Segchar;
 class cuiSheet;
 class SheetView;
 
@@ -72,6 +73,8 @@ public:
     void RestartDelayedCheck();
     // The selection-list cache that every selection cell reads.
     cmcFCache& SelectionLists() override { return *fcache_; }
+    // The segment font every cell and editor draws display texts with.
+    Segchar& SegmentFont() { return *segchar_; }
 
     // What the last run of the check list found (the sheets the tree marks).
     const CheckListResult& Problems() const { return problems_; }
@@ -98,6 +101,7 @@ protected:
     uint32_t makerFlag_ = 0;
 
     std::unique_ptr<cmcFCache> fcache_;
+    std::unique_ptr<Segchar> segchar_;
 
     cmcEeprom current_;
     cmcEeprom reference_;
