@@ -34,7 +34,6 @@ cuiMain::cuiMain(const std::string& overlayBase, int32_t imageSize) : imageSize_
     currentDirectory_ = std::filesystem::current_path(ec).string();
 
     fcache_ = std::make_unique<cmcFCache>();
-    segchar_ = std::make_unique<Segchar>(Segchar::FromOverlay());
 
     current_.SetSize(imageSize_);
     reference_.CopyFrom(current_);
@@ -56,6 +55,14 @@ cuiMain::~cuiMain()
     if (HasEvMan()) {
         EvMan().Unregister(Listener, this);
     }
+}
+
+Segchar& cuiMain::SegmentFont()
+{
+    if (!segchar_) {
+        segchar_ = std::make_unique<Segchar>(Segchar::FromOverlay());
+    }
+    return *segchar_;
 }
 
 void cuiMain::InitEnvironment()

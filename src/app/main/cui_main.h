@@ -73,8 +73,9 @@ public:
     void RestartDelayedCheck();
     // The selection-list cache that every selection cell reads.
     cmcFCache& SelectionLists() override { return *fcache_; }
-    // The segment font every cell and editor draws display texts with.
-    Segchar& SegmentFont() { return *segchar_; }
+    // The segment font every cell and editor draws display texts with;
+    // read from the overlay the first time it is asked for.
+    Segchar& SegmentFont();
 
     // What the last run of the check list found (the sheets the tree marks).
     const CheckListResult& Problems() const { return problems_; }
