@@ -26,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,14 @@ void Press(QWidget* widget, QPoint at, Qt::MouseButton button)
 
 // Windows closed with delete-on-close go at the next deferred delete.
 void DeleteClosed() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+
+// With XTR_SHOT_DIR set, a picture of the window for looking at.
+void Shot(QWidget* window, const char* name)
+{
+    if (const char* dir = std::getenv("XTR_SHOT_DIR")) {
+        window->grab().save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+    }
+}
 
 void CountStores(void* context, const cmcCellCapsule&, std::uint32_t) { ++*static_cast<int*>(context); }
 
@@ -141,6 +150,7 @@ TEST_F(SegmentEditorsTest, EnterOpensOnTheWholeTextSelected)
     KeyOn(CL_SysMes_OK, 13);
     ASSERT_NE(Popup(), nullptr);
     EXPECT_EQ(MemoText(), "50%%%10");
+    Shot(Popup(), "text_popup");
     EXPECT_EQ(Popup()->Memo()->textCursor().selectedText().toStdString(), "50%%%10");
     // Backspace opens it the same way.
     delete Popup();
@@ -309,6 +319,7 @@ TEST_F(SegmentEditorsTest, CharacterEditorCancelKeepsTheMask)
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->Mask(), 0x3C18U);
     EXPECT_EQ(editor->PaintBox()->size(), QSize(190, 190));
+    Shot(editor, "character_editor");
     Press(editor->PaintBox(), QPoint(60, 17), Qt::LeftButton);
     editor->CancelButton()->click();
     DeleteClosed();
