@@ -6,12 +6,14 @@
 #include "segedit/segment_text.h"
 #include "ui/seg_paint_box.h"
 
+#include <QAbstractScrollArea>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -65,6 +67,9 @@ cuiFSegText::cuiFSegText(const cmcCellCapsule& request, Segchar& font, Setup set
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo_->setTabChangesFocus(true);
+    if (setup_.font) {
+        memo_->setFont(*setup_.font);
+    }
     const int memoHeight =
         static_cast<int>(std::lround(1.5 * QFontMetrics(memo_->font()).height())) + 2 * memo_->frameWidth();
     memo_->setFixedHeight(memoHeight);
@@ -145,7 +150,16 @@ void cuiFSegText::SetPicker(QWidget* picker, int fullWidth, int fullHeight)
         return;
     }
     picker_->setParent(pickerPanel_);
-    picker_->setFixedSize(fullWidth, fullHeight * 5 / 8);
+    // The sizes are those of the picker's client area: a scrolling picker
+    // gets its frame and its vertical scroll bar on top.
+    QSize size(fullWidth, fullHeight * 5 / 8);
+    if (auto* area = qobject_cast<QAbstractScrollArea*>(picker_)) {
+        area->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        const int frame = 2 * area->frameWidth();
+        size += QSize(frame + area->verticalScrollBar()->sizeHint().width(), frame);
+    }
+    picker_->setFixedSize(size);
     pickerLayout_->addWidget(picker_);
     pickerPanel_->setFixedHeight(picker_->height() + 2 * kBorder);
     picker_->show();

@@ -10,10 +10,12 @@
 #include "cells/cell_request_copy.h"
 #include "segedit/segment_font.h"
 
+#include <QFont>
 #include <QFrame>
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 class QPlainTextEdit;
@@ -39,6 +41,8 @@ public:
         // The identifier with which the owning grid announces its
         // destruction (event 1); -1 when it has none.
         std::int32_t ownerId = -1;
+        // The cell's font for the memo; the application's when unset.
+        std::optional<QFont> font;
     };
 
     cuiFSegText(const cmcCellCapsule& request, Segchar& font, Setup setup);
@@ -54,8 +58,8 @@ public:
     bool Cancelled() const { return cancelled_; }
 
     // The character picker goes here once there is one: the popup sizes
-    // its panel to the picker's full width and five eighths of its full
-    // height (the picker scrolls the rest).
+    // the picker's client area to its full width and five eighths of its
+    // full height (the picker scrolls the rest).
     void SetPicker(QWidget* picker, int fullWidth, int fullHeight);
     QWidget* Picker() const { return picker_; }
     // What the picker reports. A click on character code: its escape text

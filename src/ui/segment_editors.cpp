@@ -39,6 +39,7 @@ void QtSegmentEditors::OpenText(const cmcCellCapsule& request, int length, const
     setup.selectAll = selectAll;
     setup.userMasks = UserMasks();
     setup.ownerId = place.ownerId;
+    setup.font = place.font;
     auto* popup = new cuiFSegText(request, App().SegmentFont(), std::move(setup));
     text_ = popup;
     Place(popup, place);

@@ -12,6 +12,7 @@
 #include <QRect>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -30,6 +31,7 @@ public:
         bool known = false;
         QRect cellOnScreen;
         std::int32_t ownerId = -1;
+        std::optional<QFont> font;  // the cell's font
     };
     using LocateCell = std::function<CellPlace(const cmcCellCapsule& request)>;
 

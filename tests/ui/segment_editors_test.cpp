@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollArea>
 
 #include <gtest/gtest.h>
 
@@ -224,6 +225,24 @@ TEST_F(SegmentEditorsTest, PickerInsertsAtTheCaretAndPreviewFollows)
     EXPECT_EQ(MemoText(), "A%1F%%B");
     EXPECT_TRUE(Popup()->PickerKey(13, 0x1F));  // Enter commits
     EXPECT_EQ(At(Slot(CL_SysMes_Low), 5), (std::vector<std::uint8_t>{'A', 0x1F, '%', 'B', 0}));
+}
+
+TEST_F(SegmentEditorsTest, PickerSlotShowsFiveEighthsOfThePicker)
+{
+    KeyOn(CL_SysMes_Low, 'A');
+    ASSERT_NE(Popup(), nullptr);
+    auto* picker = new QScrollArea;
+    Popup()->SetPicker(picker, 320, 400);
+    Popup()->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(picker->viewport()->size(), QSize(320, 250));
+    EXPECT_GE(Popup()->width(), picker->width());
+    // Replacing the picker takes the old one out.
+    QPointer<QScrollArea> old = picker;
+    Popup()->SetPicker(nullptr, 0, 0);
+    DeleteClosed();
+    EXPECT_TRUE(old.isNull());
+    EXPECT_EQ(Popup()->Picker(), nullptr);
 }
 
 TEST_F(SegmentEditorsTest, CommitsAtMostOnce)
