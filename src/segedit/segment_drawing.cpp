@@ -29,7 +29,13 @@ double FitScale(double availX, double availY, double width, double height)
     return std::isfinite(scale) && scale > 0.0 ? scale : 0.0;
 }
 
-int Round(double value) { return static_cast<int>(std::lround(value)); }
+// Rounded half away from zero, kept within the range of an int (an outline
+// may span the whole 32-bit range).
+int Round(double value)
+{
+    constexpr double kLimit = 2147483647.0;
+    return static_cast<int>(std::lround(std::clamp(value, -kLimit, kLimit)));
+}
 
 }  // namespace
 
@@ -44,13 +50,13 @@ void Segchar::DrawText(Canvas& canvas, const Rect& rect, std::string_view text, 
     // it, the rest is margin.
     const int boxWidth = rect.Width() / columns;
     const int boxHeight = rect.Height() / rows;
-    const double width = maxX_ - minX_;
-    const double height = maxY_ - minY_;
+    const double width = static_cast<double>(maxX_) - minX_;
+    const double height = static_cast<double>(maxY_) - minY_;
     const double scale = FitScale(0.8 * boxWidth, 0.8 * boxHeight, width, height);
     if (scale <= 0.0) {
         return;
     }
-    const auto step = static_cast<int>(std::llround(static_cast<long double>(scale) * width * kInverseFill));
+    const int step = Round(static_cast<double>(std::llround(static_cast<long double>(scale) * width * kInverseFill)));
     const int marginX = Round(step * 0.2 * 0.5);
     const int marginY = Round(boxHeight * 0.2 * 0.5);
     const Color color = canvas.FontColor();
@@ -77,7 +83,8 @@ void Segchar::DrawText(Canvas& canvas, const Rect& rect, std::string_view text, 
 
 double Segchar::EditorScale() const
 {
-    return FitScale(kSegEditorSize, kSegEditorSize, maxX_ - minX_, maxY_ - minY_);
+    return FitScale(kSegEditorSize, kSegEditorSize, static_cast<double>(maxX_) - minX_,
+                    static_cast<double>(maxY_) - minY_);
 }
 
 void Segchar::DrawEditor(Canvas& canvas) const
@@ -92,8 +99,8 @@ void Segchar::DrawEditor(Canvas& canvas) const
         const Color color = segment.Lit() ? kClBlack : kClWhite;
         for (const dataTriangle& triangle : segment.triangles) {
             for (int k = 0; k < 3; ++k) {
-                points[k] = {Round((triangle.p[k].x - minX_) * scale) + kSegEditorOffset,
-                             Round((triangle.p[k].y - minY_) * scale) + kSegEditorOffset};
+                points[k] = {Round((static_cast<double>(triangle.p[k].x) - minX_) * scale) + kSegEditorOffset,
+                             Round((static_cast<double>(triangle.p[k].y) - minY_) * scale) + kSegEditorOffset};
             }
             canvas.Polygon(points, 3, color, color);
         }

@@ -121,6 +121,23 @@ TEST(SegmentDrawing, NothingFitsNothingIsDrawn)
     EXPECT_TRUE(canvas.polygons.empty());
 }
 
+TEST(SegmentDrawing, OutlineSpanningThe32BitRangeStaysInItsBox)
+{
+    Segchar font;
+    ASSERT_TRUE(font.Load("1|(-2147483648,-2147483648)(2147483647,-2147483648)(2147483647,2147483647)\n"));
+    RecordingCanvas canvas;
+    font.DrawText(canvas, Rect{0, 0, 100, 100}, "\x7F", 1, 1, 1, {});
+    ASSERT_EQ(canvas.polygons.size(), 1U);
+    // Scaled by 80 / 2^32 the outline lies around its origin, which the
+    // drawing keeps where the font puts it (plus the margins of 10).
+    EXPECT_EQ(canvas.polygons[0].points, Pts({{-30, -30}, {50, -30}, {50, 50}}));
+    font.DrawEditor(canvas);
+    ASSERT_EQ(canvas.polygons.size(), 2U);
+    EXPECT_EQ(canvas.polygons[1].points, Pts({{10, 10}, {190, 10}, {190, 190}}));
+    const SegPoint corner = font.EditorToFont(190, 190);
+    EXPECT_EQ(corner, (SegPoint{2147483647, 2147483647}));
+}
+
 TEST(SegmentDrawing, EditorDrawsTheWholeOutlineAndMapsClicksBack)
 {
     auto overlay = test::OverlayGuard::Shipped();
