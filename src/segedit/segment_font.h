@@ -35,8 +35,9 @@ struct dataTriangle {
     SegPoint p[3];
     int number = 0;
 
-    // Whether z lies in the triangle or on its edges (with a small
-    // tolerance, so that a point on an edge counts as inside).
+    // Whether the point lies in the triangle or on its edges (with a small
+    // tolerance, so that a point on an edge counts as inside). A triangle
+    // with two coincident corners is the line between its points.
     bool Contains(double x, double y) const;
 };
 
