@@ -19,6 +19,12 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+struct Point {
+    int x = 0;
+    int y = 0;
+    bool operator==(const Point&) const = default;
+};
+
 // Colours are 0x00BBGGRR; 0x80000000 + n names system colour n.
 using Color = uint32_t;
 
@@ -27,6 +33,7 @@ inline constexpr Color kClWindowText = 0x80000008;
 inline constexpr Color kClBtnFace = 0x8000000F;
 inline constexpr Color kClMaroon = 0x000080;
 inline constexpr Color kClWhite = 0xFFFFFF;
+inline constexpr Color kClBlack = 0x000000;
 
 class Canvas {
 public:
@@ -36,6 +43,13 @@ public:
     virtual void DrawText(int x, int y, const std::string& text, Color color) = 0;
     virtual int TextWidth(const std::string& text) = 0;
     virtual int TextHeight(const std::string& text) = 0;
+    // Fills the polygon through `count` points with fill and draws its
+    // outline in outline; the canvas's own pen and brush are left as they
+    // were.
+    virtual void Polygon(const Point* points, int count, Color fill, Color outline) = 0;
+    // The colour of the canvas font: what shapes drawn "as text" (the
+    // segment characters) are drawn in.
+    virtual Color FontColor() const { return kClWindowText; }
 };
 
 }  // namespace xtr

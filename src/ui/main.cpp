@@ -9,6 +9,7 @@
 #include "ui/main_form.h"
 #include "ui/qt_messages.h"
 #include "ui/qt_time_service.h"
+#include "ui/segment_editors.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -53,7 +54,10 @@ int main(int argc, char** argv)
         try {
             ui::TForm1 form;
             messages.SetParent(&form);
+            ui::QtSegmentEditors segmentEditors(&form, &form);
+            SetSegmentEditors(&segmentEditors);
             exitCode = application.exec();
+            SetSegmentEditors(nullptr);
             messages.SetParent(nullptr);
         } catch (const std::exception& error) {
             QMessageBox::critical(nullptr, QString::fromLocal8Bit(ExecutableName().c_str()),

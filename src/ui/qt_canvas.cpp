@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPolygon>
 
 namespace xtr::ui {
 
@@ -27,6 +28,22 @@ int QtCanvas::TextWidth(const std::string& text)
 int QtCanvas::TextHeight(const std::string& text)
 {
     return QFontMetrics(painter_.font()).height();
+}
+
+void QtCanvas::Polygon(const Point* points, int count, Color fill, Color outline)
+{
+    if (points == nullptr || count <= 0) {
+        return;
+    }
+    QPolygon polygon(count);
+    for (int i = 0; i < count; ++i) {
+        polygon.setPoint(i, points[i].x, points[i].y);
+    }
+    painter_.save();
+    painter_.setPen(ToQColor(outline));
+    painter_.setBrush(ToQColor(fill));
+    painter_.drawPolygon(polygon);
+    painter_.restore();
 }
 
 }  // namespace xtr::ui

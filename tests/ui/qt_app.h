@@ -1,4 +1,5 @@
-// One QApplication for the widget tests, on Qt's offscreen platform.
+// One QApplication for the widget tests, on Qt's offscreen platform unless
+// QT_QPA_PLATFORM names another.
 #pragma once
 
 #include <QApplication>
@@ -11,7 +12,11 @@ inline QApplication& QtApp()
     static char name[] = "xtr450-tests";
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Offscreen unless a platform is named (to look at the windows
+        // under a virtual X server).
+        if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
         return new QApplication(argc, argv);
     }();
     return *app;

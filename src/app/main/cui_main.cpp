@@ -15,6 +15,7 @@
 #include "overlay/gtex.h"
 #include "platform/executable_path.h"
 #include "ui/model/menu_builder.h"
+#include "segedit/segment_font.h"
 #include "ui/model/sheet_factory.h"
 #include "ui/model/tool_bar.h"
 #include "ui/model/tree.h"
@@ -60,6 +61,14 @@ cuiMain::~cuiMain()
     if (HasEvMan()) {
         EvMan().Unregister(Listener, this);
     }
+}
+
+Segchar& cuiMain::SegmentFont()
+{
+    if (!segchar_) {
+        segchar_ = std::make_unique<Segchar>(Segchar::FromOverlay());
+    }
+    return *segchar_;
 }
 
 void cuiMain::InitEnvironment()

@@ -22,6 +22,7 @@ struct cmcEvent;
 
 class cmcFCache;
 class cuiMenu;
+class Segchar;
 class cuiSheet;
 class cuiToolBar;
 class cuiTree;
@@ -93,6 +94,9 @@ public:
     // The form is going away: the menu, the tool bar and the tree go with
     // their widgets, before them.
     void DetachForm();
+    // The segment font every cell and editor draws display texts with;
+    // read from the overlay the first time it is asked for.
+    Segchar& SegmentFont();
 
     // What the last run of the check list found (the sheets the tree marks).
     const CheckListResult& Problems() const { return problems_; }
@@ -119,6 +123,7 @@ protected:
     uint32_t makerFlag_ = 0;
 
     std::unique_ptr<cmcFCache> fcache_;
+    std::unique_ptr<Segchar> segchar_;
 
     cmcEeprom current_;
     cmcEeprom reference_;

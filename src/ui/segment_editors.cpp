@@ -1,0 +1,84 @@
+#include "ui/segment_editors.h"
+
+#include "app/globals.h"
+#include "app/main/cui_main.h"
+#include "ui/seg_char_editor.h"
+#include "ui/seg_text_popup.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace xtr::ui {
+namespace {
+
+// The user-defined characters of the image the cells edit.
+std::array<std::uint8_t, 32> UserMasks()
+{
+    std::array<std::uint8_t, 32> masks{};
+    const cmcEeprom& image = App().CurrentImage();
+    if (image.IsAddress(kUserCharMasks + static_cast<std::int32_t>(masks.size()) - 1)) {
+        image.ReadBlock(kUserCharMasks, masks.data(), static_cast<std::int32_t>(masks.size()));
+    }
+    return masks;
+}
+
+}  // namespace
+
+QtSegmentEditors::QtSegmentEditors(MainForm* mainForm, QWidget* mainWidget)
+    : mainForm_(mainForm), mainWidget_(mainWidget)
+{
+}
+
+void QtSegmentEditors::OpenText(const cmcCellCapsule& request, int length, const std::string& text, bool selectAll)
+{
+    const CellPlace place = locate_ ? locate_(request) : CellPlace{};
+    cuiFSegText::Setup setup;
+    setup.length = length;
+    setup.text = text;
+    setup.selectAll = selectAll;
+    setup.userMasks = UserMasks();
+    setup.ownerId = place.ownerId;
+    setup.font = place.font;
+    auto* popup = new cuiFSegText(request, App().SegmentFont(), std::move(setup));
+    text_ = popup;
+    Place(popup, place);
+    popup->show();
+    popup->activateWindow();
+}
+
+void QtSegmentEditors::OpenCharacter(const cmcCellCapsule& request, std::uint16_t mask)
+{
+    const CellPlace place = locate_ ? locate_(request) : CellPlace{};
+    auto* editor = new cuiSegEdit(request, App().SegmentFont(), mask, mainForm_, mainWidget_);
+    character_ = editor;
+    editor->adjustSize();
+    Place(editor, place);
+    editor->show();
+    editor->activateWindow();
+}
+
+// Below the cell and 8 pixels right of its left edge; above it when there
+// is no room below; always inside the screen's work area.
+void QtSegmentEditors::Place(QWidget* window, const CellPlace& place) const
+{
+    const QSize size = window->frameGeometry().size().expandedTo(window->sizeHint());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect work = screen != nullptr ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    QPoint at;
+    if (place.known) {
+        at = QPoint(place.cellOnScreen.left() + 8, place.cellOnScreen.bottom() + 1);
+        if (at.y() + size.height() > work.bottom() + 1) {
+            at.setY(place.cellOnScreen.top() - size.height());
+        }
+    } else if (mainWidget_ != nullptr) {
+        at = mainWidget_->geometry().center() - QPoint(size.width() / 2, size.height() / 2);
+    } else {
+        at = work.center() - QPoint(size.width() / 2, size.height() / 2);
+    }
+    at.setX(std::clamp(at.x(), work.left(), std::max(work.left(), work.right() + 1 - size.width())));
+    at.setY(std::clamp(at.y(), work.top(), std::max(work.top(), work.bottom() + 1 - size.height())));
+    window->move(at);
+}
+
+}  // namespace xtr::ui
