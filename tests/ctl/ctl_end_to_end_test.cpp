@@ -67,14 +67,14 @@ int FamilyByte(int a, int seed)
     return (a * 7 + seed) & 0xFF;
 }
 
-// The shipped factory image of the Mpt numbering: settings that the
+// The shipped demonstration image of the Mpt numbering: settings that the
 // consistency checks accept and that image preparation leaves as they are,
 // so what is written and read back can be compared byte for byte.
 int FactoryByte(int a)
 {
     static const std::map<int, int> bytes = [] {
         const char* dir = std::getenv("XTR450_DATA_DIR");
-        return CloneFileBytes(std::string(dir != nullptr ? dir : ".") + "/XTR450MPT.kcl");
+        return CloneFileBytes(std::string(dir != nullptr ? dir : ".") + "/demo-mpt.kcl");
     }();
     const auto it = bytes.find(a);
     return it != bytes.end() ? it->second : 0xFF;

@@ -147,9 +147,6 @@ CloneChain::Done Session::Collect(TransferOutcome& outcome)
         if (result->code == kCloneOk && result->kind == kCloneRead) {
             outcome.image.CopyFrom(result->image);
         }
-        if (result->code == kClonePortError && !options_.port.path.empty()) {
-            console_.Error("the port was given as " + options_.port.path);
-        }
     };
 }
 
