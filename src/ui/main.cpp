@@ -1,6 +1,7 @@
 // xtr450: the desktop program.
 #include "app/fatal.h"
 #include "app/main/process_objects.h"
+#include "app/main/startup_outcome.h"
 #include "app/message_service.h"
 #include "app/time_service.h"
 #include "platform/executable_path.h"
@@ -11,10 +12,8 @@
 #include "ui/qt_time_service.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QScreen>
 
-#include <exception>
 
 int main(int argc, char** argv)
 {
@@ -48,16 +47,19 @@ int main(int argc, char** argv)
         ProcessObjects objects(services);
         ShowSystemTaskBar();
         if (!objects.HoldsGuard()) {
-            return 0;  // a second copy ends quietly
-        }
-        try {
-            ui::TForm1 form;
-            messages.SetParent(&form);
-            exitCode = application.exec();
-            messages.SetParent(nullptr);
-        } catch (const std::exception& error) {
-            QMessageBox::critical(nullptr, QString::fromLocal8Bit(ExecutableName().c_str()),
-                                  QString::fromLocal8Bit(error.what()));
+            // A second copy ends quietly; a guard that cannot be made is
+            // told and ends with a failure status.
+            exitCode = GuardExitCode(objects);
+        } else {
+            exitCode = RunWindowLife(
+                [&] {
+                    ui::TForm1 form;
+                    messages.SetParent(&form);
+                    const int code = application.exec();
+                    messages.SetParent(nullptr);
+                    return code;
+                },
+                [&] { messages.SetParent(nullptr); });
         }
     }
     SetTimeService(nullptr);

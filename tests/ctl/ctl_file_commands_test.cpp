@@ -128,6 +128,41 @@ TEST_F(CtlFiles, RefusedTextsAndUnknownNamesLeaveTheFileAlone)
     EXPECT_EQ(Ctl({"get", dir.File("missing.kcl"), "CL_Comm_TOTTimer"}).status, 31);
 }
 
+// A value the cell already holds is taken like any other: the entry is
+// refused only when the cell does not take the text.
+TEST_F(CtlFiles, SetTakesAValueTheCellAlreadyHolds)
+{
+    const std::string file = DemoCopy(dir);
+    for (int round = 0; round < 2; ++round) {
+        const CtlRun set = Ctl({"set", file, "CL_Comm_TOTTimer=300", "CL_NetId_FallBack_Ch=0", "CL_Comm_TalkATimer=0",
+                                "CL_Set_Scrambler=#1"});
+        EXPECT_EQ(set.status, 0) << "round " << round << ": " << set.err;
+    }
+    const std::string after = ReadWholeFile(file);
+    // Still refused: a text without a number, an item the list lacks.
+    EXPECT_EQ(Ctl({"set", file, "CL_Comm_TOTTimer=soon"}).status, 1);
+    EXPECT_EQ(Ctl({"set", file, "CL_Set_Scrambler=#77"}).status, 1);
+    EXPECT_EQ(ReadWholeFile(file), after);
+}
+
+// The key assignments and the scrambler choices are one cell per key or
+// scrambler row, reached by index; the choice shows the overlay's text
+// right after the number.
+TEST_F(CtlFiles, IndexedCellsOutsideTheListsAreReachable)
+{
+    const std::string file = DemoCopy(dir);
+    const CtlRun keys = Ctl({"get", file, "CL_Key_Trunk[11]", "CL_Key_Conve[5]"});
+    EXPECT_EQ(keys.status, 0) << keys.err;
+    const CtlRun set = Ctl({"set", file, "CT_Scrm.CL_Scrm_Code[2]=0"});
+    ASSERT_EQ(set.status, 0) << set.err;
+    const CtlRun choice = Ctl({"get", file, "CL_ScrmSel[2]", "CL_ScrmSel[4]"});
+    ASSERT_EQ(choice.status, 0) << choice.err;
+    EXPECT_EQ(choice.out, "Code=0 (off)\nCode=5\n");
+    for (const std::string& name : {"CL_Key_Trunk[12]", "CL_ScrmSel[5]"}) {
+        EXPECT_EQ(Ctl({"get", file, name}).status, 2) << name;
+    }
+}
+
 TEST_F(CtlFiles, CheckExitsWithOneWhenSettingsHoldErrors)
 {
     const std::string file = DemoCopy(dir);
