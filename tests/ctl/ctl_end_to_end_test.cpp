@@ -213,7 +213,10 @@ TEST_F(CtlEndToEnd, EachFailureHasItsExitStatus)
 
     const CtlRun noPort = RunCtl({"info", "--port", dir.File("no-such-port")}, Dir());
     EXPECT_EQ(noPort.status, 12);
-    EXPECT_NE(noPort.err.find("no-such-port"), std::string::npos) << noPort.err;
+    // The message names the port as given, never the numbered port the
+    // settings hold.
+    EXPECT_NE(noPort.err.find("port " + dir.File("no-such-port") + " cannot"), std::string::npos) << noPort.err;
+    EXPECT_EQ(noPort.err.find("COM1"), std::string::npos) << noPort.err;
 }
 
 TEST_F(CtlEndToEnd, ProgressOnlyWhenAskedForOffATerminal)
