@@ -219,6 +219,25 @@ TEST_F(CtlEndToEnd, EachFailureHasItsExitStatus)
     EXPECT_EQ(noPort.err.find("COM1"), std::string::npos) << noPort.err;
 }
 
+// Out of the box the simulated radio holds the demonstration settings: a
+// read gives them back as they ship, and they can be written straight back.
+TEST_F(CtlEndToEnd, SimulatedRadioHoldsTheDemonstrationSettings)
+{
+    const char* data = std::getenv("XTR450_DATA_DIR");
+    const std::string dataDir = data != nullptr ? data : ".";
+    for (const std::string variant : {"mpt", "cps"}) {
+        SCOPED_TRACE(variant);
+        RadioSim radio({"--no-wire-time", "--variant", variant}, Dir());
+        ASSERT_FALSE(radio.Path().empty());
+        const std::string got = dir.File("demo-" + variant + ".kcl");
+        const CtlRun read = RunCtl({"read", "--variant", variant, "--port", radio.Path(), "-o", got}, Dir());
+        ASSERT_EQ(read.status, 0) << read.err;
+        EXPECT_EQ(CloneFileBytes(got), CloneFileBytes(dataDir + "/demo-" + variant + ".kcl"));
+        const CtlRun write = RunCtl({"write", "--variant", variant, "--port", radio.Path(), got}, Dir());
+        EXPECT_EQ(write.status, 0) << write.err;
+    }
+}
+
 TEST_F(CtlEndToEnd, ProgressOnlyWhenAskedForOffATerminal)
 {
     RadioSim radio({"--no-wire-time"}, Dir());
