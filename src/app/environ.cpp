@@ -85,11 +85,23 @@ indEnviron::indEnviron(const std::string& guardName, const std::string& perUserK
     }
 }
 
+bool indEnviron::GuardFailed() const
+{
+    return guardHolder_ == 0 && services_.guard != nullptr && services_.guard->Failed();
+}
+
+bool indEnviron::SaveAtExit()
+{
+    if (savedAtExit_ || guardHolder_ == 0 || validMark != kEnvironValidMark) {
+        return true;
+    }
+    savedAtExit_ = true;
+    return Save();
+}
+
 indEnviron::~indEnviron()
 {
-    if (guardHolder_ != 0 && validMark == kEnvironValidMark) {
-        Save();
-    }
+    SaveAtExit();
     if (services_.guard != nullptr) {
         services_.guard->Release();
     }

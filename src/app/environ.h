@@ -55,11 +55,18 @@ public:
     indEnviron& operator=(const indEnviron&) = delete;
 
     bool HoldsGuard() const { return guardHolder_ != 0; }
+    // The guard could not be made at all: not a second copy, a failure.
+    bool GuardFailed() const;
 
     // Writes every setting and commits the backend. False when this process
     // does not hold the guard (nothing is written) or any value could not be
-    // stored. The destructor calls it; the result has nowhere to go then.
+    // stored.
     bool Save();
+    // The save at the end of the run, while the caller can still tell the
+    // user: writes the settings when holding the guard with valid settings
+    // (true when there was nothing to write). The destructor then saves no
+    // more; without this call it saves, and a failure goes unseen.
+    bool SaveAtExit();
 
     // Resets every stored field to its default for the screen given at
     // construction (the recent list is emptied).
@@ -85,6 +92,7 @@ public:
     int32_t attached = 0;            // 1 once the main window is attached; not stored
 
 private:
+    bool savedAtExit_ = false;
     bool Read();
     std::string KeyPath(const char* subkey) const;
 

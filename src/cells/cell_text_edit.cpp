@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <optional>
 
 namespace xtr {
@@ -113,6 +114,47 @@ std::string Shown(CellHost& host, cmcCellObj& cell)
     return rq.displayText;
 }
 
+// Whether an entry that left the image as it was is one the cell took (the
+// image already held that value) or one it refused. Decided on the image
+// with the cell's value moved away by the keys that step a value (Space,
+// then Backspace): entering the same text there brings the value back when
+// the cell takes it, and leaves the moved value when the cell refuses it.
+// A cell that no key moves is judged by its text. Everything done here is
+// undone.
+bool TookUnchanged(CellHost& host, cmcCellObj& cell, const std::function<void()>& enter, const std::string& text)
+{
+    cmcEeprom& image = host.CurrentImage();
+    cmcEeprom held;
+    held.SetSize(image.Size());
+    held.CopyFrom(image);
+    cmcEeprom moved;
+    moved.SetSize(image.Size());
+
+    SilentMessages silent;
+    MessageService& previous = Messages();
+    SetMessageService(&silent);
+    std::optional<bool> took;
+    for (const std::int32_t key : {cellkey::kSpace, cellkey::kBackspace}) {
+        int grid = 0;
+        cmcCellCapsule rq;
+        rq.cell = &cell;
+        rq.grid = &grid;
+        rq.key = key;
+        indActiveCell(host).Dispatch(rq, false);
+        if (!image.Differs(held)) {
+            continue;
+        }
+        moved.CopyFrom(image);
+        enter();
+        took = image.Differs(moved);
+        image.CopyFrom(held);
+        break;
+    }
+    image.CopyFrom(held);
+    SetMessageService(&previous);
+    return took ? *took : SameValueText(Shown(host, cell), text);
+}
+
 }  // namespace
 
 bool SameValueText(const std::string& a, const std::string& b)
@@ -133,26 +175,30 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
     before.CopyFrom(image);
 
     const ListProbe probe = ProbeList(host, cell);
-    int grid = 0;
     CellEdit edit;
     if (probe.opened) {
         if (const std::optional<std::int32_t> value = FindItem(host.SelectionLists(), probe, text)) {
             // The item picked from the list comes back as a request whose
             // owner is the item's own request.
-            cmcCellObj item;
-            item.cellId = probe.itemCell;
-            item.index = *value;
-            cmcCellCapsule owner;
-            owner.cell = &item;
-            cmcCellCapsule rq;
-            rq.cell = &cell;
-            rq.grid = &grid;
-            rq.owner = &owner;
-            rq.commitMode = cellcommit::kPreview;
-            indActiveCell(host).Dispatch(rq, false);
+            const auto pick = [&host, &cell, &probe, value] {
+                int grid = 0;
+                cmcCellObj item;
+                item.cellId = probe.itemCell;
+                item.index = *value;
+                cmcCellCapsule owner;
+                owner.cell = &item;
+                cmcCellCapsule rq;
+                rq.cell = &cell;
+                rq.grid = &grid;
+                rq.owner = &owner;
+                rq.commitMode = cellcommit::kPreview;
+                indActiveCell(host).Dispatch(rq, false);
+            };
+            pick();
+            edit.accepted = image.Differs(before) ||
+                            TookUnchanged(host, cell, pick,
+                                          host.SelectionLists().TextOf(probe.list, probe.itemCell, *value));
             edit.shown = Shown(host, cell);
-            edit.accepted = image.Differs(before) || SameValueText(edit.shown, host.SelectionLists().TextOf(
-                                                                                  probe.list, probe.itemCell, *value));
             if (!edit.accepted) {
                 edit.reason = "the cell did not take the item";
                 image.CopyFrom(before);
@@ -161,14 +207,18 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
         }
     }
 
-    cmcCellCapsule rq;
-    rq.cell = &cell;
-    rq.grid = &grid;
-    rq.commitMode = cellcommit::kStore;
-    rq.editText = text;
-    indActiveCell(host).Dispatch(rq, false);
+    const auto store = [&host, &cell, &text] {
+        int grid = 0;
+        cmcCellCapsule rq;
+        rq.cell = &cell;
+        rq.grid = &grid;
+        rq.commitMode = cellcommit::kStore;
+        rq.editText = text;
+        indActiveCell(host).Dispatch(rq, false);
+    };
+    store();
+    edit.accepted = image.Differs(before) || TookUnchanged(host, cell, store, text);
     edit.shown = Shown(host, cell);
-    edit.accepted = image.Differs(before) || SameValueText(edit.shown, text);
     if (!edit.accepted) {
         edit.reason = probe.opened ? "not an item of the cell's list (give its caption or #value)"
                                    : "the cell did not take the text";

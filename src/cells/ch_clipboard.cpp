@@ -56,7 +56,10 @@ std::int32_t cmcClipCh::Paste(cmcEeprom& image, int slot, std::int32_t first, st
 
 void cmcClipCh::StoreRow(cmcEeprom& image, int slot, std::int32_t row, datCh& source)
 {
+    // A pasted row is set as a whole: every field takes the copy's value,
+    // even where the target row's bits read the same through a limit.
     source.Bind(image);
+    source.MarkSet(datCh::kSetEveryField);
     source.Store(slot, row);
 }
 

@@ -9,8 +9,10 @@
 // that no field carries (the high bit of a channel frequency, the spare bits
 // of a row) and values read through a limit (an RF power of 3, an NDD length
 // above 9, an out-of-range count) stay as they are unless the record
-// changes them. The count byte of a packed list is written from the
-// record's count.
+// changes them. A field that a cell or a paste sets is marked as set and
+// written even when its value reads as unchanged: choosing RF power "Low"
+// on a row whose bits hold 3 stores 2. The count byte of a packed list is
+// written from the record's count.
 #pragma once
 
 #include "cells/cell_handlers.h"
@@ -36,6 +38,17 @@ public:
     static constexpr std::uint8_t kConvTxInhibit = 0x02;
     static constexpr std::uint8_t kConvNarrow = 0x04;
     static constexpr std::uint8_t kConvScanTag = 0x08;  // kept in the record only
+
+    // Fields whose reading is limited (a value the row's bits can hold but
+    // the record cannot), marked when something sets them (setFields).
+    static constexpr std::uint32_t kSetRfPower = 0x01;
+    static constexpr std::uint32_t kSetLockout = 0x02;
+    static constexpr std::uint32_t kSetTot = 0x04;
+    static constexpr std::uint32_t kSetTxInhibit = 0x08;
+    static constexpr std::uint32_t kSetNarrow = 0x10;
+    static constexpr std::uint32_t kSetNddLength = 0x20;
+    static constexpr std::uint32_t kSetNddPriority = 0x40;
+    static constexpr std::uint32_t kSetEveryField = 0xFFFFFFFF;
 
     datCh() = default;
     explicit datCh(cmcEeprom& image) : image(&image) {}
@@ -66,6 +79,11 @@ public:
     void SetInUse(bool on) { SetState(kInUse, on); }
     void SetAppendable(bool on) { SetState(kAppendable, on); }
 
+    // Marks fields as set: the next store writes them whatever the row
+    // holds. Loading clears the marks.
+    void MarkSet(std::uint32_t fields) { setFields |= fields; }
+    bool IsSet(std::uint32_t field) const { return (setFields & field) != 0; }
+
     bool ConvBit(std::uint8_t bit) const { return (convBits & bit) != 0; }
     void SetConvBit(std::uint8_t bit, bool on)
     {
@@ -77,6 +95,7 @@ public:
     std::int32_t row = 0;
     cmcEeprom* image = nullptr;
     std::uint8_t state = kInUse | kAppendable;
+    std::uint32_t setFields = 0;  // kSet... bits
     // Rows in use of a packed list (its count byte, limited as the list
     // allows); 0 for the other lists.
     std::int32_t count = 0;

@@ -225,10 +225,10 @@ void EncodeNdd(const datCh& ch, const datCh& was, std::uint8_t* b)
         PutBits(b[0], 0x03, ch.value >> 8, 0);
         b[1] = static_cast<std::uint8_t>(ch.value & 0xFF);
     }
-    if (ch.nddLength != was.nddLength) {
+    if (ch.nddLength != was.nddLength || ch.IsSet(datCh::kSetNddLength)) {
         b[2] = ch.nddLength;
     }
-    if (ch.nddPriority != was.nddPriority) {
+    if (ch.nddPriority != was.nddPriority || ch.IsSet(datCh::kSetNddPriority)) {
         b[3] = ch.nddPriority;
     }
 }
@@ -282,19 +282,19 @@ void EncodeConv(const datCh& ch, const datCh& was, std::uint8_t* b)
     if (ch.InUse() != was.InUse()) {
         PutBits(b[12], 0x80, ch.InUse() ? 0 : 1, 7);
     }
-    if (ch.ConvBit(datCh::kConvTxInhibit) != was.ConvBit(datCh::kConvTxInhibit)) {
+    if (ch.ConvBit(datCh::kConvTxInhibit) != was.ConvBit(datCh::kConvTxInhibit) || ch.IsSet(datCh::kSetTxInhibit)) {
         PutBits(b[12], 0x40, ch.ConvBit(datCh::kConvTxInhibit) ? 1 : 0, 6);
     }
-    if ((ch.tot != 0) != (was.tot != 0)) {
+    if ((ch.tot != 0) != (was.tot != 0) || ch.IsSet(datCh::kSetTot)) {
         PutBits(b[12], 0x10, ch.tot != 0 ? 1 : 0, 4);
     }
-    if (ch.lockout != was.lockout) {
+    if (ch.lockout != was.lockout || ch.IsSet(datCh::kSetLockout)) {
         PutBits(b[12], 0x0C, ch.lockout, 2);
     }
-    if (ch.rfPower != was.rfPower) {
+    if (ch.rfPower != was.rfPower || ch.IsSet(datCh::kSetRfPower)) {
         PutBits(b[12], 0x03, std::min<std::uint8_t>(ch.rfPower, 2), 0);
     }
-    if (ch.ConvBit(datCh::kConvNarrow) != was.ConvBit(datCh::kConvNarrow)) {
+    if (ch.ConvBit(datCh::kConvNarrow) != was.ConvBit(datCh::kConvNarrow) || ch.IsSet(datCh::kSetNarrow)) {
         PutBits(b[13], 0x80, ch.ConvBit(datCh::kConvNarrow) ? 1 : 0, 7);
     }
 }

@@ -29,7 +29,9 @@ std::string Shown(cmcCellCapsule& rq, std::int32_t value, const IntegerSpec& spe
 {
     if (spec.zeroText != nullptr && value == 0) {
         codec::SetTextColor(rq, kColorIndication);
-        return GTex().FirstLine(spec.zeroText);
+        // The text may carry a leading blank for the cells that append it
+        // to a number; shown alone it stands without.
+        return Trim(GTex().FirstLine(spec.zeroText));
     }
     return Format("%d", value + spec.offset);
 }

@@ -95,21 +95,26 @@ void SetSetting(datCh& ch, ChannelSetting setting, std::int32_t value)
     switch (setting) {
     case ChannelSetting::TxInhibit:
         ch.SetConvBit(datCh::kConvTxInhibit, value != 0);
+        ch.MarkSet(datCh::kSetTxInhibit);
         break;
     case ChannelSetting::Narrow:
         ch.SetConvBit(datCh::kConvNarrow, value != 0);
+        ch.MarkSet(datCh::kSetNarrow);
         break;
     case ChannelSetting::Tot:
         ch.tot = value != 0 ? 1 : 0;
+        ch.MarkSet(datCh::kSetTot);
         break;
     case ChannelSetting::ScanTag:
         ch.SetConvBit(datCh::kConvScanTag, value != 0);
         break;
     case ChannelSetting::RfPower:
         ch.rfPower = static_cast<std::uint8_t>(value < 0 ? 0 : (value > 2 ? 2 : value));
+        ch.MarkSet(datCh::kSetRfPower);
         break;
     case ChannelSetting::Lockout:
         ch.lockout = static_cast<std::uint8_t>(value & 0x03);
+        ch.MarkSet(datCh::kSetLockout);
         break;
     }
 }

@@ -108,7 +108,9 @@ void ScramblerChoiceHandler(CellCall& call)
     const std::int32_t code = call.image.GetByte(codes.AddressOf(index));
     std::string text = Format("Code=%d", code);
     if (code == 0) {
-        text += " " + GTex().FirstLine("GI_AppInd_ScrmCodeOff");
+        // The overlay's text follows the number directly; it brings its
+        // own blank when it wants one.
+        text += GTex().FirstLine("GI_AppInd_ScrmCodeOff");
         call.rq.SetError();
     }
     codec::Show(call.rq, std::move(text));

@@ -105,6 +105,7 @@ void NddLengthHandler(CellCall& call)
     std::int32_t length = ch->nddLength;
     if (listcell::KeyColumnInteger(call, *ch, length, {0, NddLengthLimit(call.image)})) {
         ch->nddLength = static_cast<std::uint8_t>(length);
+        ch->MarkSet(datCh::kSetNddLength);
         listcell::StoreEntry(*ch);
     }
     if (ch->InUse() && ch->nddLength > NddLengthLimit(call.image)) {
@@ -142,6 +143,7 @@ void NddPriorityHandler(CellCall& call)
     std::int32_t priority = ch->nddPriority;
     if (CodecInteger(call.rq, call.editorKind, priority, {1, 10})) {
         ch->nddPriority = static_cast<std::uint8_t>(priority);
+        ch->MarkSet(datCh::kSetNddPriority);
         listcell::StoreRow(*ch);
     }
 }

@@ -5,6 +5,9 @@
 #include "cells/ch_record.h"
 #include "cells/list_geometry.h"
 #include "cells/prepare_image_steps.h"
+#include "image/eeprom.h"
+
+#include <array>
 
 namespace xtr::prepare {
 namespace {
@@ -15,6 +18,16 @@ constexpr std::uint8_t kNoConventional = 0xFF;
 // Byte 12 of a conventional row: bit 5 is no field of the row record.
 constexpr std::int32_t kConvFlagsByte = 12;
 constexpr std::uint8_t kConvSpareBit = 0x20;
+
+// The bits of a conventional row that belong to the channel's fields.
+constexpr std::int32_t kConvRowSize = 18;
+constexpr std::array<std::uint8_t, kConvRowSize> kConvFieldBits = {
+    0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,  // receive and transmit frequency
+    0xFF, 0xFF, 0xFF, 0xFF,                          // receive and transmit tone
+    0xDF,                                            // byte 12 but its spare bit 5
+    0x80,                                            // narrow
+    0x00, 0x00, 0x00, 0x00,
+};
 
 // Bytes 2 and 3 of an NDD row: length and priority.
 constexpr std::int32_t kNddLengthByte = 2;
@@ -40,9 +53,13 @@ void FindFirstConventionalChannel(const Preparation& p)
 }
 
 // Step 9: every conventional row starts from the reference's 18 bytes; a
-// row in use then gets back what the row record carries (frequencies,
-// tones, the bits the cells edit), so the bytes no cell edits are always
-// the reference's. Bit 5 of byte 12 is the reference's in every row.
+// row in use then gets back its own bits of every field the cells edit
+// (both frequencies with their top bits, both tones, the in-use, transmit
+// inhibit, time-out, lockout and power bits of byte 12, the narrow bit of
+// byte 13), so the bytes no cell edits are always the reference's and the
+// channel's own settings are never replaced by the reference's, not even
+// where the row record reads them through a limit (power bits 3). Bit 5 of
+// byte 12 is the reference's in every row.
 void KeepConventionalRows(const Preparation& p)
 {
     const ListGeometry& list = GeometryOf(listslot::kConv);
@@ -50,9 +67,15 @@ void KeepConventionalRows(const Preparation& p)
     for (std::int32_t k = list.firstRow; k <= list.lastRow; ++k) {
         const std::int32_t row = list.AddressOf(k);
         ch.Load(listslot::kConv, k);
+        std::array<std::uint8_t, kConvRowSize> own{};
+        p.t.ReadBlock(row, own.data(), kConvRowSize);
         p.CopyBytes(row, row + list.rowSize - 1);
         if (ch.InUse()) {
-            ch.Store();
+            for (std::int32_t i = 0; i < kConvRowSize; ++i) {
+                const std::uint8_t mask = kConvFieldBits[static_cast<std::size_t>(i)];
+                const std::uint8_t kept = static_cast<std::uint8_t>(p.t.GetByte(row + i) & ~mask);
+                p.t.SetByte(row + i, static_cast<std::uint8_t>(kept | (own[static_cast<std::size_t>(i)] & mask)));
+            }
         }
         p.CopyBits(row + kConvFlagsByte, kConvSpareBit);
     }

@@ -81,6 +81,8 @@ public:
     bool SetPort(int32_t port, std::string_view settings);
     // A device name or path used instead of the port number ("" for none).
     bool SetDevicePath(std::string path);
+    // The device path set, or "" when the port is chosen by number.
+    const std::string& DevicePath() const { return devicePath_; }
     // Extra 0xFE bytes before the computer's E0, E2 and E3 frames.
     bool SetCommandPreamble(int32_t count);
     // Extra 0xFE bytes before each of the computer's E4 frames.

@@ -2,12 +2,14 @@
 
 #include "app/globals.h"
 #include "app/message_service.h"
+#include "app/text_util.h"
 #include "clone/clone_checks.h"
 #include "clone/clone_result.h"
 #include "overlay/gtex.h"
 
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace xtr {
@@ -43,11 +45,18 @@ const CloneErrorHints& HintsFor(uint8_t code)
     return kDefaultHints;
 }
 
-}  // namespace
+// The line with its port conversion filled, and where in the result the
+// number stands (npos when the line has no conversion to fill).
+struct FilledLine {
+    std::string text;
+    size_t at = std::string::npos;
+    size_t length = 0;
+};
 
-std::string FillPortNumber(std::string_view line, int32_t port)
+FilledLine FillConversion(std::string_view line, int32_t port)
 {
-    std::string out;
+    FilledLine filledLine;
+    std::string& out = filledLine.text;
     bool filled = false;
     size_t i = 0;
     while (i < line.size()) {
@@ -75,6 +84,8 @@ std::string FillPortNumber(std::string_view line, int32_t port)
             spec += 'd';
             char buffer[32];
             std::snprintf(buffer, sizeof buffer, spec.c_str(), static_cast<int>(port));
+            filledLine.at = out.size();
+            filledLine.length = std::strlen(buffer);
             out += buffer;
             filled = true;
             i = j + 1;
@@ -83,15 +94,36 @@ std::string FillPortNumber(std::string_view line, int32_t port)
         out += c;
         ++i;
     }
-    return out;
+    return filledLine;
 }
 
-std::string CloneErrorText(uint8_t code, int32_t port)
+}  // namespace
+
+std::string FillPortNumber(std::string_view line, int32_t port)
+{
+    return FillConversion(line, port).text;
+}
+
+std::string FillPortName(std::string_view line, int32_t port, const std::string& devicePath)
+{
+    FilledLine filled = FillConversion(line, port);
+    if (devicePath.empty() || filled.at == std::string::npos) {
+        return filled.text;
+    }
+    // "COM%d" names a numbered port; a device path replaces all of it.
+    size_t begin = filled.at;
+    if (begin >= 3 && EqualsIgnoreCase(filled.text.substr(begin - 3, 3), "COM")) {
+        begin -= 3;
+    }
+    return filled.text.substr(0, begin) + devicePath + filled.text.substr(filled.at + filled.length);
+}
+
+std::string CloneErrorText(uint8_t code, int32_t port, const std::string& devicePath)
 {
     cmcGTex& gtex = GTex();
     const CloneErrorHints& hints = HintsFor(code);
     const std::string head = gtex.Text(kCloneErrHeadKey, code);
-    std::string text = hints.formatPort ? FillPortNumber(head, port) : head;
+    std::string text = hints.formatPort ? FillPortName(head, port, devicePath) : head;
     text += "\n\n";
     for (size_t i = 0; i < hints.checkLines.size(); ++i) {
         if (i > 0) {
@@ -102,9 +134,10 @@ std::string CloneErrorText(uint8_t code, int32_t port)
     return text;
 }
 
-void ShowCloneError(uint8_t code, int32_t port)
+void ShowCloneError(uint8_t code, int32_t port, const std::string& devicePath)
 {
-    Messages().Show(GTex().FirstLine("GI_Sys_AppTitle"), CloneErrorText(code, port), MsgIcon::Error, MsgButtons::Ok);
+    Messages().Show(GTex().FirstLine("GI_Sys_AppTitle"), CloneErrorText(code, port, devicePath), MsgIcon::Error,
+                    MsgButtons::Ok);
 }
 
 }  // namespace xtr

@@ -176,7 +176,7 @@ void indCloneMan::DispatchResult(dst_CDrv_Result& result)
 
     // 2. Every failure is reported once, here.
     if (result.code != kCloneOk) {
-        ShowCloneError(result.code, Env().comPort);
+        ShowCloneError(result.code, Env().comPort, driver_.DevicePath());
     }
 
     // 3. The progress display closes; the main window comes back.

@@ -10,9 +10,11 @@ namespace xtr {
 
 void MarkReceived(cmcBuff& map, int32_t start, int32_t count)
 {
-    if (start < 0 || count <= 0) {
+    if (start < 0 || count < 0) {
         return;
     }
+    // The map grows to the frame's end even when the frame carries no data:
+    // a frame addressed past the image then shows as received outside it.
     const int32_t needed = (start + count + 7) / 8;
     const int32_t old = map.Length();
     if (needed > old) {

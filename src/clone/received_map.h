@@ -10,8 +10,9 @@
 
 namespace xtr {
 
-// Sets the bits of start..start+count-1, growing the map as needed. The map
-// never shrinks, so blocks may arrive in any order.
+// Sets the bits of start..start+count-1, growing the map to hold
+// start+count addresses first (also for a count of 0). The map never
+// shrinks, so blocks may arrive in any order.
 void MarkReceived(cmcBuff& map, int32_t start, int32_t count);
 
 // True when every address of the ranges lies inside 0..imageSize-1.

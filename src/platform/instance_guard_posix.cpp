@@ -56,13 +56,16 @@ public:
         if (fd_ >= 0) {
             return name == name_;
         }
+        failed_ = false;
         if (name.empty()) {
+            failed_ = true;
             return false;
         }
         const std::string path = (LockDirectory() / LockFileName(name)).string();
         // O_NOFOLLOW: a link planted in a shared directory is not followed.
         const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
         if (fd < 0) {
+            failed_ = true;
             return false;
         }
         int result;
@@ -70,6 +73,8 @@ public:
             result = flock(fd, LOCK_EX | LOCK_NB);
         } while (result != 0 && errno == EINTR);
         if (result != 0) {
+            // Only a lock held elsewhere means another copy runs.
+            failed_ = errno != EWOULDBLOCK && errno != EAGAIN;
             close(fd);
             return false;
         }
@@ -88,8 +93,11 @@ public:
         }
     }
 
+    bool Failed() const override { return failed_; }
+
 private:
     int fd_ = -1;
+    bool failed_ = false;
     std::string name_;
 };
 

@@ -24,8 +24,11 @@ public:
         // Read at once: any later call may change the last error.
         const DWORD error = GetLastError();
         holder_ = handle_ != nullptr && error != ERROR_ALREADY_EXISTS;
+        failed_ = handle_ == nullptr;
         return holder_;
     }
+
+    bool Failed() const override { return failed_; }
 
     void Release() override
     {
@@ -42,6 +45,7 @@ public:
 private:
     HANDLE handle_ = nullptr;
     bool holder_ = false;
+    bool failed_ = false;
 };
 
 }  // namespace

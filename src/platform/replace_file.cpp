@@ -52,7 +52,13 @@ std::FILE* CreateTempFileBeside(const std::string& target, std::string& tempPath
 #else
         struct stat existing;
         if (::stat(target.c_str(), &existing) == 0) {
-            // Keep the permissions the user gave the old file.
+            // Keep the group and the permissions the user gave the old file
+            // (a file shared with a group stays shared with it). The group
+            // goes first: changing it may clear the set-group-ID bit. A
+            // group this user may not give keeps the user's own.
+            if (existing.st_gid != ::getegid()) {
+                (void)::fchown(fd, static_cast<uid_t>(-1), existing.st_gid);
+            }
             (void)::fchmod(fd, existing.st_mode & 07777);
         }
         std::FILE* file = ::fdopen(fd, "wb");

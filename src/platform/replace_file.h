@@ -10,7 +10,8 @@ namespace xtr {
 
 // Creates a new file with a name not yet taken in the directory of target
 // (the target's name with a suffix) and opens it for binary writing. When the
-// target exists, the new file takes over its permission bits. Returns nullptr
+// target exists, the new file takes over its permission bits (and, where
+// the system allows it, its group). Returns nullptr
 // if no such file can be created; tempPath receives the name on success.
 std::FILE* CreateTempFileBeside(const std::string& target, std::string& tempPath);
 

@@ -1,6 +1,7 @@
 // xtr450: the desktop program.
 #include "app/fatal.h"
 #include "app/main/process_objects.h"
+#include "app/main/startup_outcome.h"
 #include "app/message_service.h"
 #include "app/time_service.h"
 #include "platform/executable_path.h"
@@ -12,10 +13,8 @@
 #include "ui/segment_editors.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QScreen>
 
-#include <exception>
 
 int main(int argc, char** argv)
 {
@@ -49,19 +48,25 @@ int main(int argc, char** argv)
         ProcessObjects objects(services);
         ShowSystemTaskBar();
         if (!objects.HoldsGuard()) {
-            return 0;  // a second copy ends quietly
-        }
-        try {
-            ui::TForm1 form;
-            messages.SetParent(&form);
-            ui::QtSegmentEditors segmentEditors(&form, &form);
-            SetSegmentEditors(&segmentEditors);
-            exitCode = application.exec();
-            SetSegmentEditors(nullptr);
-            messages.SetParent(nullptr);
-        } catch (const std::exception& error) {
-            QMessageBox::critical(nullptr, QString::fromLocal8Bit(ExecutableName().c_str()),
-                                  QString::fromLocal8Bit(error.what()));
+            // A second copy ends quietly; a guard that cannot be made is
+            // told and ends with a failure status.
+            exitCode = GuardExitCode(objects);
+        } else {
+            exitCode = RunWindowLife(
+                [&] {
+                    ui::TForm1 form;
+                    messages.SetParent(&form);
+                    ui::QtSegmentEditors segmentEditors(&form, &form);
+                    SetSegmentEditors(&segmentEditors);
+                    const int code = application.exec();
+                    SetSegmentEditors(nullptr);
+                    messages.SetParent(nullptr);
+                    return code;
+                },
+                [&] {
+                    SetSegmentEditors(nullptr);
+                    messages.SetParent(nullptr);
+                });
         }
     }
     SetTimeService(nullptr);

@@ -48,7 +48,7 @@ inline const char* const kListOverlay =
     "#GI_AppInd_OutofCh\nNew\n--\n"
     "#GI_AppInd_NoQuery\nno query\n"
     "#GI_AppInd_DirM_Dyn_Cps\nDynamic\n"
-    "#GI_AppInd_ScrmCodeOff\nOff\n"
+    "#GI_AppInd_ScrmCodeOff\n Off\n"
     "#GI_Sheet_Sel_Query_Cells\n{S(%Flex0[0])}Normal|{S(%Flex0[1])}Query\n"
     "#GI_Sheet_Sel_ChStep_Cells\n{S(%Flex0[6250])}6.25 kHz|{S(%Flex0[12500])}12.5 kHz\n"
     "#GI_Sheet_Sel_AadType_Cells\n{S(%Flex0[0])}T0|{S(%Flex0[1])}T1|{S(%Flex0[2])}T2|{S(%Flex0[3])}T3\n"

@@ -68,7 +68,7 @@ TEST_F(CheckCells, ListCountsEachFailingCheckOnceErrorsBeforeWarnings)
 
 TEST_F(CheckCells, BlockFrequencyRowZeroNotInUseIsAnError)
 {
-    Load(kVariantMpt);
+    LoadDemo(kVariantMpt);
     // A block is in use while its channel number (bytes 0-1 of the row) is
     // not 0.
     const ListGeometry& blocks = GeometryOf(listslot::kBlockFreq);
@@ -135,7 +135,7 @@ TEST_F(CheckCells, MptNumberChecksAreSilentInCps)
 
 TEST_F(CheckCells, ListReportsTheSheetsOfFailingChecks)
 {
-    Load(kVariantMpt);
+    LoadDemo(kVariantMpt);
     At(kScramblerSelection) = 0;
     At(kHornTimer) = 0;
     const CheckListResult before = RunList();

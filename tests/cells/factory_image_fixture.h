@@ -49,6 +49,19 @@ protected:
         ASSERT_EQ(file.Read(path), kKclOk) << path;
         host.ReferenceImage().CopyFrom(host.CurrentImage());
     }
+    // Loads the demonstration image of the variant (a radio configured for
+    // a network) as the current image over the factory image as reference.
+    void LoadDemo(int variant)
+    {
+        Load(variant);
+        const std::string path =
+            std::string(XTR_SOURCE_DATA_DIR) + (variant == kVariantCps ? "/demo-cps.kcl" : "/demo-mpt.kcl");
+        cmcKclFile file;
+        file.SetImage(&host.CurrentImage());
+        file.SetModelCode(0x2527);
+        file.SetMapRevisionCheck(AcceptKnownMapRevision, nullptr);
+        ASSERT_EQ(file.Read(path), kKclOk) << path;
+    }
     void UseVariant(int variant) { env_->modelType = static_cast<std::uint8_t>(variant); }
 
     std::uint8_t& At(std::int32_t address) { return host.CurrentImage().Data()[address]; }

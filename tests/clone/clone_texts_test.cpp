@@ -49,6 +49,21 @@ TEST(CloneErrorText, PortLineFillsOnlyItsNumber)
     EXPECT_EQ(FillPortNumber("%99999999999d", 4), "%99999999999d");
 }
 
+// A port given as a device path is named by that path, never as the
+// numbered port the settings happen to hold.
+TEST(CloneErrorText, PortLineNamesThePortAsGiven)
+{
+    EXPECT_EQ(FillPortName("The serial port COM%d cannot be opened.", 1, "/dev/ttyUSB0"),
+              "The serial port /dev/ttyUSB0 cannot be opened.");
+    EXPECT_EQ(FillPortName("Port %d is busy", 1, "/dev/pts/7"), "Port /dev/pts/7 is busy");
+    EXPECT_EQ(FillPortName("COM%d busy", 4, ""), "COM4 busy");
+    EXPECT_EQ(FillPortName("no number", 4, "/dev/x"), "no number");
+
+    auto overlay = NumberedOverlay();
+    EXPECT_EQ(CloneErrorText(2, 1, "/dev/ttyS3"), "H2 port /dev/ttyS3 at 100%\n\nC0\nC1\nC2\nC3");
+    EXPECT_EQ(CloneErrorText(2, 5, ""), "H2 port 5 at 100%\n\nC0\nC1\nC2\nC3");
+}
+
 CloneIdentityBlock Block()
 {
     CloneIdentityBlock block;

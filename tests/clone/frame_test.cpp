@@ -188,6 +188,16 @@ TEST(ReceivedMap, VerifiesAgainstTheRanges)
     MarkReceived(partial, 0x0300, 1);
     EXPECT_EQ(VerifyReceived(partial, kRanges, 0x4000), kCloneOutside);
 
+    // A frame without data still counts where it is addressed: past the
+    // image, the read ends as having received outside the ranges.
+    cmcBuff empty;
+    MarkReceived(empty, 0x0000, 0x100);
+    MarkReceived(empty, 0x0200, 8);
+    MarkReceived(empty, 0x0100, 0);
+    EXPECT_EQ(VerifyReceived(empty, kRanges, 0x4000), kCloneOk);
+    MarkReceived(empty, 0x4100, 0);
+    EXPECT_EQ(VerifyReceived(empty, kRanges, 0x4000), kCloneOutside);
+
     // A shrunk map that grows again starts from clear bytes.
     cmcBuff reused;
     MarkReceived(reused, 0x0300, 8);

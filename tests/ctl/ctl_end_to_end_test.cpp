@@ -67,14 +67,14 @@ int FamilyByte(int a, int seed)
     return (a * 7 + seed) & 0xFF;
 }
 
-// The shipped factory image of the Mpt numbering: settings that the
+// The shipped demonstration image of the Mpt numbering: settings that the
 // consistency checks accept and that image preparation leaves as they are,
 // so what is written and read back can be compared byte for byte.
 int FactoryByte(int a)
 {
     static const std::map<int, int> bytes = [] {
         const char* dir = std::getenv("XTR450_DATA_DIR");
-        return CloneFileBytes(std::string(dir != nullptr ? dir : ".") + "/XTR450MPT.kcl");
+        return CloneFileBytes(std::string(dir != nullptr ? dir : ".") + "/demo-mpt.kcl");
     }();
     const auto it = bytes.find(a);
     return it != bytes.end() ? it->second : 0xFF;
@@ -213,7 +213,29 @@ TEST_F(CtlEndToEnd, EachFailureHasItsExitStatus)
 
     const CtlRun noPort = RunCtl({"info", "--port", dir.File("no-such-port")}, Dir());
     EXPECT_EQ(noPort.status, 12);
-    EXPECT_NE(noPort.err.find("no-such-port"), std::string::npos) << noPort.err;
+    // The message names the port as given, never the numbered port the
+    // settings hold.
+    EXPECT_NE(noPort.err.find("port " + dir.File("no-such-port") + " cannot"), std::string::npos) << noPort.err;
+    EXPECT_EQ(noPort.err.find("COM1"), std::string::npos) << noPort.err;
+}
+
+// Out of the box the simulated radio holds the demonstration settings: a
+// read gives them back as they ship, and they can be written straight back.
+TEST_F(CtlEndToEnd, SimulatedRadioHoldsTheDemonstrationSettings)
+{
+    const char* data = std::getenv("XTR450_DATA_DIR");
+    const std::string dataDir = data != nullptr ? data : ".";
+    for (const std::string variant : {"mpt", "cps"}) {
+        SCOPED_TRACE(variant);
+        RadioSim radio({"--no-wire-time", "--variant", variant}, Dir());
+        ASSERT_FALSE(radio.Path().empty());
+        const std::string got = dir.File("demo-" + variant + ".kcl");
+        const CtlRun read = RunCtl({"read", "--variant", variant, "--port", radio.Path(), "-o", got}, Dir());
+        ASSERT_EQ(read.status, 0) << read.err;
+        EXPECT_EQ(CloneFileBytes(got), CloneFileBytes(dataDir + "/demo-" + variant + ".kcl"));
+        const CtlRun write = RunCtl({"write", "--variant", variant, "--port", radio.Path(), got}, Dir());
+        EXPECT_EQ(write.status, 0) << write.err;
+    }
 }
 
 TEST_F(CtlEndToEnd, ProgressOnlyWhenAskedForOffATerminal)

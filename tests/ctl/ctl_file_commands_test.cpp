@@ -1,4 +1,4 @@
-// xtr450ctl's file commands on copies of the factory clone files: pages as
+// xtr450ctl's file commands on copies of the demonstration clone files: pages as
 // text, cells read and changed as the grid would change them, refused
 // texts that leave the file alone, unknown names as usage errors, and the
 // check's exit status.
@@ -20,9 +20,9 @@ namespace {
 // The hunt list's count byte: 0 leaves the radio without a hunt channel.
 constexpr int kHuntCount = 0x0D86;
 
-std::string FactoryCopy(const TempDir& dir, const std::string& name = "radio.kcl")
+std::string DemoCopy(const TempDir& dir, const std::string& name = "radio.kcl")
 {
-    return dir.Write(name, ReadWholeFile(std::string(XTR_SOURCE_DATA_DIR) + "/XTR450MPT.kcl"));
+    return dir.Write(name, ReadWholeFile(std::string(XTR_SOURCE_DATA_DIR) + "/demo-mpt.kcl"));
 }
 
 // Sets one byte of a clone file's records.
@@ -66,7 +66,7 @@ TEST_F(CtlFiles, SheetsListsPagesAndShowPrintsOne)
     ASSERT_EQ(sheets.status, 0) << sheets.err;
     EXPECT_NE(sheets.out.find("[St_Common]GI_Sheet_Hunt"), std::string::npos) << sheets.out;
 
-    const std::string file = FactoryCopy(dir);
+    const std::string file = DemoCopy(dir);
     const CtlRun show = Ctl({"show", file, "GI_Sheet_Hunt"});
     ASSERT_EQ(show.status, 0) << show.err;
     EXPECT_EQ(show.out.rfind("== ", 0), 0u) << show.out;
@@ -79,7 +79,7 @@ TEST_F(CtlFiles, SheetsListsPagesAndShowPrintsOne)
 
 TEST_F(CtlFiles, SetThenGetRoundTripsTypedTextAndListItems)
 {
-    const std::string file = FactoryCopy(dir);
+    const std::string file = DemoCopy(dir);
     // A list cell takes an item by its value, and by its caption in any
     // letter case.
     CtlRun set = Ctl({"set", file, "CL_Set_Scrambler=#0"});
@@ -104,7 +104,7 @@ TEST_F(CtlFiles, SetThenGetRoundTripsTypedTextAndListItems)
 
 TEST_F(CtlFiles, RefusedTextsAndUnknownNamesLeaveTheFileAlone)
 {
-    const std::string file = FactoryCopy(dir);
+    const std::string file = DemoCopy(dir);
     const std::string before = ReadWholeFile(file);
 
     CtlRun set = Ctl({"set", file, "CL_Set_Scrambler=#1", "CL_Comm_TOTTimer=soon"});
@@ -128,9 +128,44 @@ TEST_F(CtlFiles, RefusedTextsAndUnknownNamesLeaveTheFileAlone)
     EXPECT_EQ(Ctl({"get", dir.File("missing.kcl"), "CL_Comm_TOTTimer"}).status, 31);
 }
 
+// A value the cell already holds is taken like any other: the entry is
+// refused only when the cell does not take the text.
+TEST_F(CtlFiles, SetTakesAValueTheCellAlreadyHolds)
+{
+    const std::string file = DemoCopy(dir);
+    for (int round = 0; round < 2; ++round) {
+        const CtlRun set = Ctl({"set", file, "CL_Comm_TOTTimer=300", "CL_NetId_FallBack_Ch=0", "CL_Comm_TalkATimer=0",
+                                "CL_Set_Scrambler=#1"});
+        EXPECT_EQ(set.status, 0) << "round " << round << ": " << set.err;
+    }
+    const std::string after = ReadWholeFile(file);
+    // Still refused: a text without a number, an item the list lacks.
+    EXPECT_EQ(Ctl({"set", file, "CL_Comm_TOTTimer=soon"}).status, 1);
+    EXPECT_EQ(Ctl({"set", file, "CL_Set_Scrambler=#77"}).status, 1);
+    EXPECT_EQ(ReadWholeFile(file), after);
+}
+
+// The key assignments and the scrambler choices are one cell per key or
+// scrambler row, reached by index; the choice shows the overlay's text
+// right after the number.
+TEST_F(CtlFiles, IndexedCellsOutsideTheListsAreReachable)
+{
+    const std::string file = DemoCopy(dir);
+    const CtlRun keys = Ctl({"get", file, "CL_Key_Trunk[11]", "CL_Key_Conve[5]"});
+    EXPECT_EQ(keys.status, 0) << keys.err;
+    const CtlRun set = Ctl({"set", file, "CT_Scrm.CL_Scrm_Code[2]=0"});
+    ASSERT_EQ(set.status, 0) << set.err;
+    const CtlRun choice = Ctl({"get", file, "CL_ScrmSel[2]", "CL_ScrmSel[4]"});
+    ASSERT_EQ(choice.status, 0) << choice.err;
+    EXPECT_EQ(choice.out, "Code=0 (off)\nCode=5\n");
+    for (const std::string& name : {"CL_Key_Trunk[12]", "CL_ScrmSel[5]"}) {
+        EXPECT_EQ(Ctl({"get", file, name}).status, 2) << name;
+    }
+}
+
 TEST_F(CtlFiles, CheckExitsWithOneWhenSettingsHoldErrors)
 {
-    const std::string file = FactoryCopy(dir);
+    const std::string file = DemoCopy(dir);
     // The status follows the summary line, whatever the file holds.
     CtlRun check = Ctl({"check", file});
     const bool clean = check.out.find("\n0 errors,") != std::string::npos || check.out.rfind("0 errors,", 0) == 0;

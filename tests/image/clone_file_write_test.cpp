@@ -5,6 +5,11 @@
 #include <algorithm>
 #include <filesystem>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace xtr::test {
 namespace {
 
@@ -123,6 +128,36 @@ TEST_F(CloneFileWriteTest, SaveThroughLinkUpdatesTheLinkedFile)
     EXPECT_EQ(ReadWholeFile(real), "25270000\n#Comment=\n#MapRev=-1\n" + RecordLines(source, 0, 0x1FFF));
     EXPECT_EQ(FilesIn(dir.Path()), (std::vector<std::string>{"link.kcl", "real.kcl"}));
 }
+
+#ifndef _WIN32
+// The new file takes the old one's place with the old one's permission
+// bits, whatever the process's file-creation mask, and with its group where
+// the system lets this process give it (always for the superuser).
+TEST_F(CloneFileWriteTest, ReplacedFileKeepsItsPermissionsAndGroup)
+{
+    namespace fs = std::filesystem;
+    const std::string path = dir.Write("shared.kcl", "old");
+    const mode_t mask = ::umask(077);
+    for (const fs::perms mode : {fs::perms::owner_read | fs::perms::owner_write,
+                                 fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                     fs::perms::group_write | fs::perms::others_read,
+                                 fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read}) {
+        fs::permissions(path, mode);
+        EXPECT_EQ(writer.Write(path, kCloneAreaRanges), kKclOk);
+        EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, mode);
+    }
+    ::umask(mask);
+    if (::geteuid() == 0) {
+        const gid_t other = ::getegid() == 1 ? 2 : 1;
+        ASSERT_EQ(::chown(path.c_str(), static_cast<uid_t>(-1), other), 0);
+        EXPECT_EQ(writer.Write(path, kCloneAreaRanges), kKclOk);
+        struct stat after {};
+        ASSERT_EQ(::stat(path.c_str(), &after), 0);
+        EXPECT_EQ(after.st_gid, other);
+    }
+    EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"shared.kcl"});
+}
+#endif
 
 TEST_F(CloneFileWriteTest, UnopenableTargetIsAnOpenError)
 {

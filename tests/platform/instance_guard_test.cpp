@@ -47,6 +47,32 @@ TEST(InstanceGuard, SecondHolderIsRefusedUntilRelease)
     EXPECT_EQ(files, 2);
 }
 
+// A lock file that cannot be made is a failure, not a running copy; a
+// lock held elsewhere is not a failure.
+TEST(InstanceGuard, ALockFileThatCannotBeMadeIsAFailure)
+{
+    test::TempDir dir;
+    test::ScopedEnv runtime("XDG_RUNTIME_DIR", dir.Path().string());
+    auto first = CreateInstanceGuard();
+    auto second = CreateInstanceGuard();
+    ASSERT_TRUE(first->Acquire(kName));
+    EXPECT_FALSE(first->Failed());
+    EXPECT_FALSE(second->Acquire(kName));
+    EXPECT_FALSE(second->Failed()) << "another holder is no failure";
+    // Where the lock file would lie stands a folder: nothing can open it,
+    // whoever runs the test.
+    std::string lockFile;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path())) {
+        lockFile = entry.path().string();
+    }
+    first->Release();
+    ASSERT_FALSE(lockFile.empty());
+    std::filesystem::remove(lockFile);
+    std::filesystem::create_directory(lockFile);
+    EXPECT_FALSE(second->Acquire(kName));
+    EXPECT_TRUE(second->Failed());
+}
+
 TEST(InstanceGuard, AnotherProcessIsRefusedAndADeadHolderLeavesNoLock)
 {
     test::TempDir dir;

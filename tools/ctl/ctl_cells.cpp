@@ -34,6 +34,24 @@ bool FindCell(std::string_view name, std::int32_t& id)
     return false;
 }
 
+// Cells outside the lists that still take an index: the key assignments
+// (one byte per key, 12 trunked keys from 0x0120 and 12 conventional keys
+// from 0x012C) and the scrambler choice shown for each scrambler row.
+// The number of indexes each takes; 0 for every other cell.
+std::int32_t IndexesOf(std::int32_t cellId)
+{
+    constexpr std::int32_t kKeys = 12;
+    switch (cellId) {
+    case CL_Key_Trunk:
+    case CL_Key_Conve:
+        return kKeys;
+    case CL_ScrmSel:
+        return GeometryOf(listslot::kScrambler).lastRow + 1;
+    default:
+        return 0;
+    }
+}
+
 }  // namespace
 
 const char* const kFileExitStatusHelp =
@@ -82,7 +100,10 @@ bool ParseCellRef(const std::string& text, CellRef& ref, std::string& error)
         }
     }
     const int slot = CategoryListSlot(ref.category);
-    if (slot == 0 ? ref.index != 0 : !GeometryOf(slot).HasRow(ref.index)) {
+    const bool known = slot != 0                ? GeometryOf(slot).HasRow(ref.index)
+                       : IndexesOf(ref.cellId) > 0 ? ref.index < IndexesOf(ref.cellId)
+                                                   : ref.index == 0;
+    if (!known) {
         error = Format("'%s' has no row %d", text.c_str(), ref.index);
         return false;
     }

@@ -24,7 +24,8 @@ struct CellRef {
 
 // False, with the reason in error, for an unknown category or cell, a
 // malformed index, or a row the cell's list does not have (a cell outside
-// the lists takes no index but 0).
+// the lists takes no index but 0, except the key assignments and the
+// scrambler choices, which are one cell per key or scrambler row).
 bool ParseCellRef(const std::string& text, CellRef& ref, std::string& error);
 
 // A cell object for ref.

@@ -1,53 +1,17 @@
 #include "ctl/ctl_files.h"
 
-#include "app/main/ind_main.h"
-#include "image/clone_file.h"
-#include "image/eeprom.h"
-#include "image/range_list.h"
+#include "app/main/image_file.h"
 
 namespace xtr::ctl {
 
 uint8_t OpenCloneFile(indMain& app, const std::string& path)
 {
-    cmcEeprom scratch;
-    scratch.SetSize(app.CurrentImage().Size());
-
-    cmcKclFile file;
-    file.SetImage(&scratch);
-    file.SetModelCode(app.ModelCode());
-    file.SetExtraCode(app.ExtraCode());
-    file.SetMapRevisionCheck(AcceptKnownMapRevision, nullptr);
-    uint8_t code = file.Read(path);
-    if (code != kKclOk) {
-        return code;  // shown by the file
-    }
-    if (app.CheckImageIdentity(scratch, false) != 0) {
-        code = kKclData;
-    } else if (app.CheckImageNewer(scratch) != 0) {
-        code = kKclNewer;
-    } else {
-        code = file.Coverage(RangeList(kCloneAreaRanges));
-    }
-    if (code != kKclOk) {
-        cmcKclFile::ShowError(code);
-        return code;
-    }
-    app.CurrentImage().CopyFrom(scratch);
-    app.ImageLoaded(app.CurrentImage());
-    return kKclOk;
+    return OpenImageFile(app, path);
 }
 
 uint8_t SaveCloneFile(indMain& app, const std::string& path)
 {
-    cmcEeprom& image = app.CurrentImage();
-    app.PrepareImage(image);
-    cmcKclFile file;
-    file.SetImage(&image);
-    file.SetModelCode(app.ModelCode());
-    file.SetExtraCode(app.ExtraCode());
-    file.SetMapRevision(kKclMapRevision);
-    file.SetComment(CloneFileComment(image));
-    return file.Write(path, RangeList(kCloneAreaRanges));
+    return SaveImageFile(app, path);
 }
 
 }  // namespace xtr::ctl

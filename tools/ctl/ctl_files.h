@@ -1,5 +1,5 @@
-// Clone files for the transfer commands, with the checks of the desktop
-// program's open and save commands.
+// Clone files for the transfer commands, opened and saved exactly as the
+// desktop program's open and save commands do (app/main/image_file.h).
 #pragma once
 
 #include <cstdint>

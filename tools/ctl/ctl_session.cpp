@@ -95,6 +95,9 @@ Session::Session(const SessionOptions& options)
     env.modelType = options.modelType;
 
     indMain& app = objects_->Application();
+    // The tool numbers as the desktop program's window does: a file set or
+    // read here holds the bytes the desktop program would save.
+    app.UseWindowNumbering();
     identityContext_ = CloneIdentityHandlerContext{app.ModelCode(), &identity_};
     imageChecks_ = std::make_unique<AppImageChecks>(app);
     manager_ = std::make_unique<indCloneMan>();
@@ -143,9 +146,6 @@ CloneChain::Done Session::Collect(TransferOutcome& outcome)
         outcome.code = result->code;
         if (result->code == kCloneOk && result->kind == kCloneRead) {
             outcome.image.CopyFrom(result->image);
-        }
-        if (result->code == kClonePortError && !options_.port.path.empty()) {
-            console_.Error("the port was given as " + options_.port.path);
         }
     };
 }

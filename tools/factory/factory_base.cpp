@@ -25,6 +25,17 @@ std::vector<std::uint8_t> Be32(std::int32_t value)
             static_cast<std::uint8_t>(v)};
 }
 
+// A conventional channel that is not in use, as a fresh radio holds it:
+// no frequencies, no tones, only the not-in-use bit of byte 12.
+std::vector<std::uint8_t> UnusedConventionalRow()
+{
+    std::vector<std::uint8_t> row(18, 0x00);
+    row[8] = 0x80;   // receive tone: none
+    row[10] = 0x80;  // transmit tone: none
+    row[12] = 0x80;  // not in use
+    return row;
+}
+
 // A directory entry with no text and no number: ten blanks, sixteen bytes
 // of end-of-number nibbles, and the derived prefix and ident cleared.
 std::vector<std::uint8_t> EmptyDirectoryRow()
@@ -64,7 +75,7 @@ const std::vector<BaseBlock>& Blocks()
         // Settings area: cleared, then the lists and texts as empty
         {0x0109, {0x00}, 0x121D - 0x0109, "settings cleared"},
         {0x0188, Text("", 32), 1, "clone comments 1 and 2, blank"},
-        {0x01A8, {0xFF}, 32 * 18, "conventional channels, none in use"},
+        {0x01A8, UnusedConventionalRow(), 32, "conventional channels, none in use"},
         {0x0432, {1, 2, 3, 4, 5}, 1, "scrambler codes of rows 0-4"},
         {0x061C, EmptyDirectoryRow(), 40, "directory, all entries empty"},
         {0x0AA4, Text("", 10), 31, "status texts, blank"},

@@ -1,12 +1,16 @@
-// The demonstration configuration of the factory images, as a technician
-// would enter it on the program's sheets: one line per setting, the cell as
-// the sheets name it and the text typed (or the list item picked). Lines
-// run in entry order, so list rows are entered from row 0 on and the fleet
-// plan comes before the numbers that live in it.
+// The settings of the shipped images, as a technician would enter them on
+// the program's sheets: one line per setting, the cell as the sheets name it
+// and the text typed (or the list item picked). Lines run in entry order, so
+// list rows are entered from row 0 on and the fleet plan comes before the
+// numbers that live in it.
 //
-// The network: a regional MPT1327 system with channels 1-200 in two blocks
-// of 12.5 kHz channels, four hunt channels, three groups, a despatcher and
-// an emergency number, and two PMR446 conventional channels for talk-around.
+// The factory image holds the settings of a radio fresh from the factory:
+// network identity, timers, levels, the fleet plan and the radio's own
+// numbers, and no list entry at all. The demonstration image adds, over the
+// factory image, a regional MPT1327 system with channels 1-200 in two
+// blocks of 12.5 kHz channels, four hunt channels, three groups, a
+// despatcher entry in the directory, status texts, and two PMR446
+// conventional channels for talk-around.
 #include "factory_image.h"
 
 namespace xtr::factory {
@@ -31,23 +35,6 @@ const Setting kCommon[] = {
     {"CL_NetId_HomeZone", "1"},
     {"CL_NetId_MinCHNumber", "1"},
     {"CL_NetId_MaxCHNumber", "200"},
-
-    // Block frequencies: channel 1 at 450.0125 MHz and channel 101 at
-    // 451.2625 MHz, transmitting 10 MHz above
-    {"CT_BlockFreq.CL_NetBlock_FreqCH[0]", "1"},
-    {"CT_BlockFreq.CL_NetBlock_FreqStep[0]", "12.5 kHz"},
-    {"CT_BlockFreq.CL_NetBlock_FreqRx[0]", "450.0125"},
-    {"CT_BlockFreq.CL_NetBlock_FreqTx[0]", "460.0125"},
-    {"CT_BlockFreq.CL_NetBlock_FreqCH[1]", "101"},
-    {"CT_BlockFreq.CL_NetBlock_FreqStep[1]", "12.5 kHz"},
-    {"CT_BlockFreq.CL_NetBlock_FreqRx[1]", "451.2625"},
-    {"CT_BlockFreq.CL_NetBlock_FreqTx[1]", "461.2625"},
-
-    // Hunt channels
-    {"CT_HuntCh.CL_HuntNCh[0]", "1"},
-    {"CT_HuntCh.CL_HuntNCh[1]", "2"},
-    {"CT_HuntCh.CL_HuntNCh[2]", "101"},
-    {"CT_HuntCh.CL_HuntNCh[3]", "102"},
 
     // MPT1327 timers and counters (seconds where the sheet shows seconds)
     {"CL_TE_TA", "10"},
@@ -120,18 +107,6 @@ const Setting kCommon[] = {
     {"CL_Map27_N2", "3"},
     {"CL_Map27_N3", "3"},
 
-    // Conventional channels: PMR446 channels 1 and 2, low power; simplex,
-    // so the transmit frequency follows the receive frequency
-    {"CT_Conv.CL_PersConv_FreqRx[0]", "446.00625"},
-    {"CT_Conv.CL_PersConv_RfPower[0]", "Low"},
-    {"CT_Conv.CL_PersConv_FreqRx[1]", "446.01875"},
-    {"CT_Conv.CL_PersConv_RfPower[1]", "Low"},
-
-    // Status texts
-    {"CT_StCall.CL_CallSC_Text[1]", "ON SITE"},
-    {"CT_StCall.CL_CallSC_Text[2]", "CALL ME"},
-    {"CT_StCall.CL_CallSC_Text[3]", "BUSY"},
-
     // System messages
     {"CL_SysMes_Connected", "CONNECTED"},
     {"CL_SysMes_OK", "OK"},
@@ -161,6 +136,41 @@ const Setting kCommon[] = {
     {"CL_SysMes_Auto", "AUTO"},
 };
 
+// The second comment, which names the numbering, stays the factory's.
+const Setting kDemoCommon[] = {
+    {"CL_Comm_CloneComment1", "Demonstration"},
+
+    // Block frequencies: channel 1 at 450.0125 MHz and channel 101 at
+    // 451.2625 MHz, transmitting 10 MHz above
+    {"CT_BlockFreq.CL_NetBlock_FreqCH[0]", "1"},
+    {"CT_BlockFreq.CL_NetBlock_FreqStep[0]", "12.5 kHz"},
+    {"CT_BlockFreq.CL_NetBlock_FreqRx[0]", "450.0125"},
+    {"CT_BlockFreq.CL_NetBlock_FreqTx[0]", "460.0125"},
+    {"CT_BlockFreq.CL_NetBlock_FreqCH[1]", "101"},
+    {"CT_BlockFreq.CL_NetBlock_FreqStep[1]", "12.5 kHz"},
+    {"CT_BlockFreq.CL_NetBlock_FreqRx[1]", "451.2625"},
+    {"CT_BlockFreq.CL_NetBlock_FreqTx[1]", "461.2625"},
+
+    // Hunt channels
+    {"CT_HuntCh.CL_HuntNCh[0]", "1"},
+    {"CT_HuntCh.CL_HuntNCh[1]", "2"},
+    {"CT_HuntCh.CL_HuntNCh[2]", "101"},
+    {"CT_HuntCh.CL_HuntNCh[3]", "102"},
+
+    // Conventional channels: PMR446 channels 1 and 2, low power; simplex,
+    // so the transmit frequency follows the receive frequency
+    {"CT_Conv.CL_PersConv_FreqRx[0]", "446.00625"},
+    {"CT_Conv.CL_PersConv_RfPower[0]", "Low"},
+    {"CT_Conv.CL_PersConv_FreqRx[1]", "446.01875"},
+    {"CT_Conv.CL_PersConv_RfPower[1]", "Low"},
+
+    // Status texts
+    {"CT_StCall.CL_CallSC_Text[1]", "ON SITE"},
+    {"CT_StCall.CL_CallSC_Text[2]", "CALL ME"},
+    {"CT_StCall.CL_CallSC_Text[3]", "BUSY"},
+
+};
+
 // Mpt numbering: own prefix 201, individuals 20-89 in fleet 2001, groups
 // 90-99 in fleet 2101.
 const Setting kMpt[] = {
@@ -174,11 +184,6 @@ const Setting kMpt[] = {
     {"CL_CallOp_DespatcherNumber", "20"},
     {"CL_CallOp_SdmNumber", "20"},
     {"CL_CallEmer_EmergencyNumber", "99"},
-    {"CT_Groups.CL_CallGroup_Number[0]", "90"},
-    {"CT_Groups.CL_CallGroup_Number[1]", "91"},
-    {"CT_Groups.CL_CallGroup_Number[2]", "92"},
-    {"CT_DirM.CL_DirM_Text[0]", "DESPATCH"},
-    {"CT_DirM.CL_DirM_Number[0]", "20"},
 };
 
 // Cps numbering: own prefix 201, fleet 20 for individuals and groups.
@@ -198,11 +203,25 @@ const Setting kCps[] = {
     {"CL_CallOp_SdmNumber", "20200"},
     {"CL_CallEmer_EmergencyPfix_Cps", "201"},
     {"CL_CallEmer_EmergencyNumber", "20909"},
+};
+
+// The demonstration's groups and directory entry in each numbering; the
+// directory entry dials the despatcher with its full number (shown prefix,
+// fleet, number), as a number outside the own fleet would be dialled.
+const Setting kDemoMpt[] = {
+    {"CT_Groups.CL_CallGroup_Number[0]", "90"},
+    {"CT_Groups.CL_CallGroup_Number[1]", "91"},
+    {"CT_Groups.CL_CallGroup_Number[2]", "92"},
+    {"CT_DirM.CL_DirM_Text[0]", "DESPATCH"},
+    {"CT_DirM.CL_DirM_Number[0]", "201200120"},
+};
+
+const Setting kDemoCps[] = {
     {"CT_Groups.CL_CallGroup_Number[0]", "20120900"},
     {"CT_Groups.CL_CallGroup_Number[1]", "20120901"},
     {"CT_Groups.CL_CallGroup_Number[2]", "20120902"},
     {"CT_DirM.CL_DirM_Text[0]", "DESPATCH"},
-    {"CT_DirM.CL_DirM_Number[0]", "20200"},
+    {"CT_DirM.CL_DirM_Number[0]", "20120200"},
 };
 
 }  // namespace
@@ -218,6 +237,19 @@ std::span<const Setting> VariantSettings(Variant variant)
         return kCps;
     }
     return kMpt;
+}
+
+std::span<const Setting> DemoCommonSettings()
+{
+    return kDemoCommon;
+}
+
+std::span<const Setting> DemoVariantSettings(Variant variant)
+{
+    if (variant == Variant::Cps) {
+        return kDemoCps;
+    }
+    return kDemoMpt;
 }
 
 }  // namespace xtr::factory

@@ -1,5 +1,6 @@
 // xtr450-radiosim: a simulated radio on a pseudo-terminal, for trying the
-// cloning program without a radio. It prints the device path to connect to
+// cloning program without a radio. It serves the demonstration memory
+// beside the program unless told otherwise. It prints the device path to connect to
 // and serves the clone protocol until SIGINT or SIGTERM.
 #include "options.h"
 
@@ -9,6 +10,7 @@
 #include "clone/sim_pty_bridge.h"
 #include "clone/sim_radio.h"
 #include "image/clone_file.h"
+#include "image/demo_files.h"
 #include "image/eeprom.h"
 #include "image/range_list.h"
 #include "overlay/gtex.h"
@@ -113,10 +115,15 @@ int Run(const Setup& setup)
     radio.Faults() = setup.faults;
     radio.SetWireTime(setup.wireTime);
     radio.SetBaud(setup.baud);
-    if (!setup.imagePath.empty()) {
+    // Out of the box the radio holds the demonstration configuration, as a
+    // configured radio would: it can be read, and written back as it is.
+    const std::string imagePath =
+        !setup.imagePath.empty() ? setup.imagePath : setup.blank ? std::string() : DataDirectory() + DemoFileName(setup.modelType);
+    if (!imagePath.empty()) {
         cmcKclFile file;
-        if (Prepare(file, radio.Memory()).Read(setup.imagePath, kCloneAreaRanges) != kKclOk) {
-            std::fprintf(stderr, "xtr450-radiosim: cannot load %s\n", setup.imagePath.c_str());
+        if (Prepare(file, radio.Memory()).Read(imagePath, kCloneAreaRanges) != kKclOk) {
+            std::fprintf(stderr, "xtr450-radiosim: cannot load %s%s\n", imagePath.c_str(),
+                         setup.imagePath.empty() ? " (give --image FILE, or --blank for an erased memory)" : "");
             return 1;
         }
     }

@@ -57,8 +57,18 @@ Apply Byte(T Setup::*group, uint8_t T::*field)
 const std::vector<Option>& Options()
 {
     static const std::vector<Option> options = {
-        {"--image", "FILE", "serve the memory of this clone file",
+        {"--image", "FILE", "serve the memory of this clone file (default: the demonstration file)",
          [](Setup& s, const std::string& v) { s.imagePath = v; return true; }},
+        {"--variant", "V", "without --image: serve the demonstration memory of the mpt (default) or cps numbering",
+         [](Setup& s, const std::string& v) {
+             if (v != "mpt" && v != "cps") {
+                 return false;
+             }
+             s.modelType = v == "cps" ? 1 : 0;
+             return true;
+         }},
+        {"--blank", nullptr, "without --image: serve an erased memory that holds only the family marks",
+         [](Setup& s, const std::string&) { s.blank = true; return true; }},
         {"--save", "FILE", "write the memory to this clone file at exit",
          [](Setup& s, const std::string& v) { s.savePath = v; return true; }},
         {"--no-wire-time", nullptr, "deliver bytes at once instead of at the line speed",

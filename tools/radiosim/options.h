@@ -11,7 +11,11 @@
 namespace xtr::radiosim {
 
 struct Setup {
+    // The clone file to serve; when empty, the demonstration file of the
+    // numbering beside the program, or an erased memory with --blank.
     std::string imagePath;
+    int modelType = 0;
+    bool blank = false;
     std::string savePath;
     bool wireTime = true;
     bool quiet = false;

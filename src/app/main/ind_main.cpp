@@ -51,7 +51,7 @@ void indMain::InitEnvironment()
 void indMain::AttachForm(MainForm* form)
 {
     cuiMain::AttachForm(form);
-    Env().attached = 1;
+    UseWindowNumbering();
     // Every item of the command line is compared, the program path
     // included; the switch given twice asks again only if the first
     // question was cancelled.
@@ -60,6 +60,11 @@ void indMain::AttachForm(MainForm* form)
             EnterMakerMode();
         }
     }
+}
+
+void indMain::UseWindowNumbering()
+{
+    Env().attached = 1;
 }
 
 void indMain::ImageLoaded(cmcEeprom& image)

@@ -34,6 +34,14 @@ public:
     void LayoutStatusBar() override;
     void DrawStatusPanel(int panel, const Rect& rect, Canvas& canvas) override;
 
+    // Numbers are read, typed and stored as the main window shows them
+    // (prefixes as 200 plus the prefix, the directory's dial strings turned
+    // into the same addresses). The desktop program switches to it when its
+    // window attaches; the command-line tool and the generator of the
+    // shipped files, which have no window, switch to it at once, so that
+    // every face writes the same bytes into files and radios.
+    void UseWindowNumbering();
+
     // Asks the caution question and, on OK, enters maker mode for good.
     void EnterMakerMode();
     const std::string& MakerPanelText() const { return makerPanelText_; }

@@ -29,8 +29,10 @@ public:
     ProcessObjects(const ProcessObjects&) = delete;
     ProcessObjects& operator=(const ProcessObjects&) = delete;
 
-    // False in a second copy of the program, which must end quietly.
+    // False in a second copy of the program, which must end quietly, and
+    // when the guard could not be made (GuardFailed), which must not.
     bool HoldsGuard() const;
+    bool GuardFailed() const;
 
     indEnviron& Environ() { return *env_; }
     cmcGTex& Overlay() { return *gtex_; }
