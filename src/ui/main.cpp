@@ -7,6 +7,7 @@
 #include "platform/settings_platform.h"
 #include "platform/task_bar.h"
 #include "ui/main_form.h"
+#include "ui/qt_cell_ui.h"
 #include "ui/qt_messages.h"
 #include "ui/qt_time_service.h"
 
@@ -31,6 +32,8 @@ int main(int argc, char** argv)
     SetTimeService(&time);
     ui::QtMessageService messages;
     SetMessageService(&messages);
+    ui::QtCellUi cellUi;
+    SetCellUi(&cellUi);
 
     ScreenSize screen{1024, 768};
     if (const QScreen* primary = QGuiApplication::primaryScreen()) {
@@ -60,6 +63,7 @@ int main(int argc, char** argv)
                                   QString::fromLocal8Bit(error.what()));
         }
     }
+    SetCellUi(nullptr);
     SetTimeService(nullptr);
     return exitCode;
 }

@@ -12,6 +12,7 @@
 #include <memory>
 
 class QFrame;
+class QLabel;
 class QSplitter;
 
 namespace xtr {
@@ -20,6 +21,8 @@ class cmcTask;
 
 namespace xtr::ui {
 
+class QtMarkerImages;
+class SheetPanel;
 class StatusBar;
 
 class TForm1 : public QMainWindow, public MainForm {
@@ -50,6 +53,13 @@ public:
     void SetEnabled(bool enabled) override;
     Rect NormalBounds() const override;
     void ShowAbout() override;
+    bool ShowSheet(const std::string& reference, const SheetPosition& saved) override;
+    void ShowEmptyPage(const std::string& caption) override;
+    bool ShownSheetPosition(SheetPosition& position) const override;
+    MarkerImages* Markers() override;
+
+    // The page shown in the right panel, or null.
+    SheetPanel* Page() const { return page_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,6 +73,12 @@ private:
     QFrame* rightPanel_ = nullptr;
     StatusBar* statusBar_ = nullptr;
     cmcTask* task_ = nullptr;
+    std::unique_ptr<QtMarkerImages> markers_;
+    SheetPanel* page_ = nullptr;
+    QLabel* emptyPage_ = nullptr;
+
+    // Replaces the right panel's page with widget (null: none).
+    void SetPage(SheetPanel* page, QLabel* empty);
 };
 
 }  // namespace xtr::ui

@@ -14,6 +14,7 @@
 #include "overlay/gtex.h"
 #include "platform/executable_path.h"
 #include "ui/model/sheet_factory.h"
+#include "ui/model/sheet_reference.h"
 
 #include <filesystem>
 
@@ -122,7 +123,38 @@ std::unique_ptr<cuiSheet> cuiMain::CreateSheet(SheetView* host, const std::strin
 {
     // The grid that shows the sheet is the host's; the marker images come
     // with it in the desktop program.
-    return xtr::CreateSheet(reference, host, GTex(), nullptr);
+    return xtr::CreateSheet(reference, host, GTex(), form_ != nullptr ? form_->Markers() : nullptr);
+}
+
+bool cuiMain::RunCommand(AppCommand command, std::int32_t, const std::string& text)
+{
+    if (command == AppCommand::ShowSheet) {
+        return ShowSheet(text);
+    }
+    return false;
+}
+
+bool cuiMain::ShowSheet(const std::string& reference)
+{
+    if (form_ == nullptr) {
+        return false;
+    }
+    // The page shown goes into the history before the next replaces it.
+    SheetPosition left;
+    if (!shownReference_.empty() && form_->ShownSheetPosition(left)) {
+        sheetHistory_.Remember(ParseSheetReference(shownReference_).name, left);
+    }
+    const SheetReference parts = ParseSheetReference(reference);
+    if (SheetClassOf(parts.kind) == SheetClass::None) {
+        form_->ShowEmptyPage(parts.name);
+        shownReference_ = reference;
+        return true;
+    }
+    if (!form_->ShowSheet(reference, sheetHistory_.Find(parts.name))) {
+        return false;
+    }
+    shownReference_ = reference;
+    return true;
 }
 
 void cuiMain::LoadInitialFile(int modelType)

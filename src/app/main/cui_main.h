@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/canvas.h"
+#include "app/main/sheet_history.h"
 #include "app/tick.h"
 #include "cells/check_list.h"
 #include "cells/ui_seams.h"
@@ -76,6 +77,13 @@ public:
     // What the last run of the check list found (the sheets the tree marks).
     const CheckListResult& Problems() const { return problems_; }
 
+    // Shows the page of a sheet reference in the right panel of the main
+    // window (the menus' and the tree's ShowSheet command).
+    bool RunCommand(AppCommand command, std::int32_t argument, const std::string& text) override;
+    bool ShowSheet(const std::string& reference);
+    // The reference of the page shown, "" before the first.
+    std::string ShownSheetReference() const { return shownReference_; }
+
     // Status message (event 4).
     const std::string& StatusText() const { return statusText_; }
 
@@ -115,6 +123,9 @@ protected:
     CheckListResult problems_;
 
     cmcTask* idleTask_ = nullptr;
+
+    SheetHistory sheetHistory_;
+    std::string shownReference_;
 
 private:
     static void IdleHandler(void* context, cmcTask* task);

@@ -9,6 +9,9 @@
 
 namespace xtr {
 
+class MarkerImages;
+struct SheetPosition;
+
 class MainForm {
 public:
     virtual ~MainForm() = default;
@@ -43,6 +46,27 @@ public:
     virtual Rect NormalBounds() const = 0;
 
     virtual void ShowAbout() = 0;
+
+    // The right panel. ShowSheet replaces what it shows with the sheet of
+    // reference, made by the application object's CreateSheet, with the
+    // cursor and scroll position saved (-1 each for none); the focus stays
+    // with the grid when the grid had it. False when no sheet was built.
+    virtual bool ShowSheet(const std::string& reference, const SheetPosition& saved)
+    {
+        (void)reference;
+        (void)saved;
+        return false;
+    }
+    // An empty page with only its caption (a page no sheet is built for).
+    virtual void ShowEmptyPage(const std::string& caption) { (void)caption; }
+    // Cursor and scroll position of the sheet shown; false when none is.
+    virtual bool ShownSheetPosition(SheetPosition& position) const
+    {
+        (void)position;
+        return false;
+    }
+    // The grid's warning and error markers, or null.
+    virtual MarkerImages* Markers() { return nullptr; }
 };
 
 }  // namespace xtr

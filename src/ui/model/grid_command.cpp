@@ -237,6 +237,22 @@ void SheetGrid::RefreshEditor(void* context, const cmcCellCapsule& request)
     grid->OpenEditor(grid->column_, grid->row_, request.displayText, request.selStart, request.selLength);
 }
 
+std::string SheetGrid::CellText(int column, int row) const
+{
+    if (sheet_ == nullptr || !sheet_->Contains(column, row)) {
+        return {};
+    }
+    cmcCellObj& cell = sheet_->CellAt(column, row);
+    if (cell.cellId == kCellNone) {
+        return cell.Caption();
+    }
+    cmcCellCapsule request;
+    request.owner = sheet_->ContextRequest();
+    request.cell = &cell;
+    sheet_->Dispatch(request, false);
+    return request.displayText;
+}
+
 void SheetGrid::RepaintByCriteria(std::uint32_t category, std::int32_t cellId, std::int32_t index,
                                   std::uint32_t criteria)
 {

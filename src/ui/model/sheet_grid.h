@@ -132,6 +132,10 @@ public:
 
     void InvalidateCell(int column, int row);
 
+    // What the cell at (column, row) shows: a bound cell's answer, the
+    // caption of any other (screen readers and tests read the grid by it).
+    std::string CellText(int column, int row) const;
+
 private:
     // Clears the status bar before a key or a selection is handled.
     static void ClearStatus();
