@@ -43,6 +43,8 @@ DropDownList::DropDownList(const cmcCellCapsule& request, const std::string& lis
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->Model().SetScrollBars(false);
+    // Sized to its items, however few: not to the scroll area's own minimum.
+    grid->setMinimumSize(1, 1);
     MarkerImages* markers = HasApp() && App().Form() != nullptr ? App().Form()->Markers() : nullptr;
     panel_->Build([&](SheetView* view) {
         return std::make_unique<cuiSheet>(view, &request_, cellId, value, GTex(), listName, markers);
@@ -87,7 +89,6 @@ DropDownList::~DropDownList()
 
 QPoint DropDownList::Placement(const QRect& cell, const QSize& size, const QRect& work)
 {
-    const int cellRight = cell.left() + cell.width();
     const int cellBottom = cell.top() + cell.height();
     const int workRight = work.left() + work.width();
     const int workBottom = work.top() + work.height();
@@ -107,7 +108,6 @@ QPoint DropDownList::Placement(const QRect& cell, const QSize& size, const QRect
             x = cell.left() - size.width();
         }
     }
-    (void)cellRight;
     return {x, y};
 }
 
