@@ -141,11 +141,11 @@ void cuiGrid::CreateWidgets(cuiSheet& sheet)
 
 void cuiGrid::ShowWidgets(cuiSheet& sheet)
 {
-    model_.SetClientSize(viewport()->width(), viewport()->height());
-    ScrollChanged();
     if (panel_.showWidgets) {
         panel_.showWidgets(sheet);
     }
+    model_.SetClientSize(viewport()->width(), viewport()->height());
+    ScrollChanged();
 }
 
 void cuiGrid::DestroyWidgets(cuiSheet&)

@@ -173,6 +173,7 @@ bool TForm1::ShowSheet(const std::string& reference, const SheetPosition& saved)
     }
     const bool gridHadFocus = page_ != nullptr && page_->Grid()->hasFocus();
     auto* page = new SheetPanel(rightPanel_);
+    page->setGeometry(rightPanel_->contentsRect());
     const bool built = page->Build([&reference](SheetView* view) { return App().CreateSheet(view, reference); },
                                    [&saved](cuiSheet& sheet) { sheet.SetSavedPosition(saved); });
     if (!built) {

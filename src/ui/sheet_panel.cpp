@@ -89,6 +89,10 @@ void SheetPanel::ShowParts(cuiSheet& sheet)
         titleBar_->show();
     }
     body_->show();
+    // Lay the panel out now: the grid scrolls the cursor's cell into view
+    // with its real size.
+    layout()->activate();
+    body_->layout()->activate();
 }
 
 SheetPosition SheetPanel::Position() const

@@ -11,7 +11,10 @@ inline QApplication& QtApp()
     static char name[] = "xtr450-tests";
     static char* argv[] = {name, nullptr};
     static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Offscreen unless a platform is asked for (screenshots under Xvfb).
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
         return new QApplication(argc, argv);
     }();
     return *app;

@@ -59,6 +59,10 @@ void SheetGrid::LayoutGrid(cuiSheet& sheet)
     geometry_.Assign(sheet);
     column_ = 0;
     row_ = 0;
+    // Shown before the cursor moves, so that the grid has its real size
+    // when the cursor's cell is scrolled into view; nothing is painted
+    // before the sheet is ready.
+    host_.ShowWidgets(sheet);
     // From the corner to the nearest selectable cell.
     Move(0, 1);
     Move(0, -1);
@@ -68,7 +72,6 @@ void SheetGrid::LayoutGrid(cuiSheet& sheet)
         EvMan().Register(&SheetGrid::Listener, this);
         registered_ = true;
     }
-    host_.ShowWidgets(sheet);
 }
 
 void SheetGrid::PutCursor(int column, int row) { SetCursor(column, row, true); }
