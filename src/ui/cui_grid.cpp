@@ -324,6 +324,13 @@ int cuiGrid::VirtualKey(int qtKey)
 
 void cuiGrid::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Menu) {
+        // The context-menu key opens the cell pop-up menu at the cursor.
+        const QRect cell = CellRect(model_.CursorColumn(), model_.CursorRow());
+        OpenPopupMenu(cell.left() + cell.width() / 2, cell.top() + cell.height() / 2);
+        event->accept();
+        return;
+    }
     const int vk = VirtualKey(event->key());
     if (vk != 0 && model_.KeyDown(vk, event->modifiers() == Qt::ControlModifier)) {
         event->accept();

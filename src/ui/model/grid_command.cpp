@@ -28,8 +28,10 @@ constexpr int kMaxCommandRounds = 100000;
 
 void SheetGrid::FillRequest(cmcCellCapsule& request, int column, int row)
 {
+    // The caller block survives Reset: what a round's handler left in it
+    // (a row selection to show) is still there after the last round.
     request.Reset();
-    request.callerBlock = {};
+    request.callerBlock[0] &= static_cast<std::uint8_t>(~rowsel::kActive);
     request.control = this;
     request.grid = this;
     request.cell = &sheet_->CellAt(column, row);
