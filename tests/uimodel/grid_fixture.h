@@ -112,8 +112,8 @@ struct RecordingHandler {
 // A sheet over a small overlay, shown in the grid with a recording handler.
 struct GridRig {
     explicit GridRig(const std::vector<std::string>& lines, const std::string& style = "", bool listMode = false,
-                     const cmcCellCapsule* context = nullptr)
-        : overlay(SheetOverlay(lines, style)), grid(host)
+                     const cmcCellCapsule* context = nullptr, const std::string& basic = "{(Font=,,,12)}")
+        : overlay(SheetOverlay(lines, style, basic)), grid(host)
     {
         sheet = std::make_unique<cuiSheet>(&grid, context, 0, 0, overlay->Store(), "S", nullptr);
         sheet->SetCellHandler(&RecordingHandler::Handle, &handler);
