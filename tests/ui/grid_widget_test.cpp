@@ -3,6 +3,8 @@
 // entries, and the cells as the accessibility interface reads them.
 #include "grid_widget_fixture.h"
 
+#include "app/environ.h"
+
 #include <gtest/gtest.h>
 
 namespace xtr::test {
@@ -173,6 +175,39 @@ TEST_F(GridWidgetTest, TheAccessibleTableReadsWhatTheCommandLineShows)
         ASSERT_NE(focused, nullptr);
         EXPECT_EQ(focused->tableCellInterface()->rowIndex(), grid->Model().CursorRow());
         EXPECT_TRUE(focused->state().focused);
+    }
+}
+
+// The sheet references of the main tree's pages.
+std::vector<std::string> TreeReferences()
+{
+    std::vector<std::string> references;
+    std::string line;
+    for (int i = 0; GTex().TryText("GI_Tree_Main_Body", i, line) && (line.empty() || line[0] != '#'); ++i) {
+        const auto open = line.find(":[St_");
+        if (open != std::string::npos) {
+            references.push_back(line.substr(open + 1, line.find_first_of(")}", open) - open - 1));
+        }
+    }
+    return references;
+}
+
+TEST_F(GridWidgetTest, EveryPageOfBothNumberingsOpensWithTheCursorOnAField)
+{
+    const std::vector<std::string> references = TreeReferences();
+    ASSERT_GE(references.size(), 25u);
+    for (std::uint8_t numbering : {0, 1}) {
+        Env().modelType = numbering;
+        for (const std::string& reference : references) {
+            SCOPED_TRACE(reference);
+            ui::cuiGrid* grid = Show(reference);
+            ASSERT_NE(grid, nullptr);
+            const SheetGrid& model = grid->Model();
+            EXPECT_TRUE(model.Sheet()->CellAt(model.CursorColumn(), model.CursorRow()).IsSelectable());
+            EXPECT_TRUE(grid->isEnabled());
+            EXPECT_FALSE(grid->CellRect(model.CursorColumn(), model.CursorRow()).isEmpty());
+            grid->viewport()->repaint();
+        }
     }
 }
 
