@@ -101,6 +101,18 @@ TEST_F(GridWidgetTest, EscapeClosesADropDownWithoutAChoice)
     EXPECT_EQ(Text(grid, kBandwidth, 1), before);
 }
 
+TEST_F(GridWidgetTest, ADropDownClosesWhenItsPageGoes)
+{
+    ui::cuiGrid* grid = Show(kConvChannels);
+    grid->Model().SelectCell(kBandwidth, 1);
+    Press(Qt::Key_Return);
+    ASSERT_NE(ui::DropDownList::Current(), nullptr);
+    // The list's choice would go to a cell of the page that is gone.
+    Show("[St_Common]GI_Sheet_Common");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ui::DropDownList::Current(), nullptr);
+}
+
 TEST_F(GridWidgetTest, ARowCopiedAndPastedThroughThePopupCommands)
 {
     ui::cuiGrid* grid = Show(kConvChannels);
