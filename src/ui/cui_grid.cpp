@@ -171,6 +171,8 @@ void cuiGrid::ScrollChanged()
     horizontalScrollBar()->setValue(g.LeftColumn() - g.FixedColumns());
     verticalScrollBar()->setRange(0, std::max(0, g.MaxTopRow() - g.FixedRows()));
     verticalScrollBar()->setValue(g.TopRow() - g.FixedRows());
+    // The thumbs are as long as the part of the grid shown.
+    horizontalScrollBar()->setPageStep(std::max(1, g.LastVisibleColumn() - g.LeftColumn()));
     verticalScrollBar()->setPageStep(std::max(1, g.LastVisibleRow() - g.TopRow()));
     updatingScrollBars_ = false;
     viewport()->update();

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -98,6 +99,11 @@ TEST_F(GridWidgetTest, TheCursorAndTheSelectionAreDrawnInTheHighlight)
     EXPECT_EQ(picture.pixelColor(cursor.left() + 1, cursor.top() + 1), highlight);
     const QRect outside = grid->CellRect(kBandwidth, 7);
     EXPECT_NE(picture.pixelColor(outside.left() + 1, outside.top() + 1), highlight);
+    // The scroll bars show where the grid stands.
+    const GridGeometry& geometry = grid->Model().Geometry();
+    EXPECT_EQ(grid->horizontalScrollBar()->value(), geometry.LeftColumn() - geometry.FixedColumns())
+        << grid->horizontalScrollBar()->maximum();
+    EXPECT_EQ(grid->verticalScrollBar()->value(), geometry.TopRow() - geometry.FixedRows());
     Shoot(form.get(), "list-selection");
 
     grid->Model().SelectCell(kBandwidth, 1);
