@@ -8,6 +8,7 @@
 #include "platform/settings_platform.h"
 #include "platform/task_bar.h"
 #include "ui/main_form.h"
+#include "ui/qt_cell_ui.h"
 #include "ui/qt_messages.h"
 #include "ui/qt_time_service.h"
 #include "ui/segment_editors.h"
@@ -31,6 +32,8 @@ int main(int argc, char** argv)
     SetTimeService(&time);
     ui::QtMessageService messages;
     SetMessageService(&messages);
+    ui::QtCellUi cellUi;
+    SetCellUi(&cellUi);
 
     ScreenSize screen{1024, 768};
     if (const QScreen* primary = QGuiApplication::primaryScreen()) {
@@ -69,6 +72,7 @@ int main(int argc, char** argv)
                 });
         }
     }
+    SetCellUi(nullptr);
     SetTimeService(nullptr);
     return exitCode;
 }

@@ -13,6 +13,8 @@
 #include "ui/qt_menu_view.h"
 #include "ui/qt_tool_bar_view.h"
 #include "ui/qt_tree_view.h"
+#include "ui/qt_marker_images.h"
+#include "ui/sheet_panel.h"
 #include "ui/status_bar.h"
 
 #include <QApplication>
@@ -20,6 +22,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QLabel>
 #include <QScreen>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -49,6 +52,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     setGeometry(bounds.left, bounds.top, bounds.Width(), bounds.Height());
 
     treeImages_ = ui::TreeImages();
+    markers_ = std::make_unique<QtMarkerImages>(treeImages_);
     toolBarImages_ = ui::ToolBarImages();
     setMinimumSize(400, 200);
 
@@ -75,6 +79,9 @@ TForm1::~TForm1()
     if (HasApp()) {
         App().DetachForm();
     }
+    // The sheet goes before the marker images it draws with.
+    delete page_;
+    page_ = nullptr;
     cmcTask::Release(task_);
 }
 
@@ -184,6 +191,74 @@ void TForm1::ShowAbout()
 {
     AboutBox box(this);
     box.exec();
+}
+
+MarkerImages* TForm1::Markers() { return markers_.get(); }
+
+bool TForm1::ShowSheet(const std::string& reference, const SheetPosition& saved)
+{
+    if (rightPanel_ == nullptr) {
+        return false;
+    }
+    const bool gridHadFocus = page_ != nullptr && page_->Grid()->hasFocus();
+    auto* page = new SheetPanel(rightPanel_);
+    page->setGeometry(rightPanel_->contentsRect());
+    const bool built = page->Build([&reference](SheetView* view) { return App().CreateSheet(view, reference); },
+                                   [&saved](cuiSheet& sheet) { sheet.SetSavedPosition(saved); });
+    if (!built) {
+        delete page;
+        return false;
+    }
+    SetPage(page, nullptr);
+    if (gridHadFocus) {
+        page->Grid()->setFocus(Qt::OtherFocusReason);
+    }
+    return true;
+}
+
+void TForm1::ShowEmptyPage(const std::string& caption)
+{
+    if (rightPanel_ == nullptr) {
+        return;
+    }
+    auto* label = new QLabel(QString::fromLocal8Bit(caption.c_str()), rightPanel_);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setMargin(8);
+    SetPage(nullptr, label);
+}
+
+bool TForm1::ShownSheetPosition(SheetPosition& position) const
+{
+    if (page_ == nullptr || page_->Sheet() == nullptr) {
+        return false;
+    }
+    position = page_->Position();
+    return true;
+}
+
+void TForm1::SetPage(SheetPanel* page, QLabel* empty)
+{
+    if (rightPanel_->layout() == nullptr) {
+        auto* layout = new QVBoxLayout(rightPanel_);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+    }
+    // A page may be replaced from inside a command of its own grid (a cell
+    // that opens another page): it goes once that command has returned.
+    for (QWidget* old : {static_cast<QWidget*>(page_), static_cast<QWidget*>(emptyPage_)}) {
+        if (old != nullptr) {
+            old->hide();
+            old->deleteLater();
+        }
+    }
+    page_ = page;
+    emptyPage_ = empty;
+    QWidget* shown = page != nullptr ? static_cast<QWidget*>(page) : empty;
+    if (shown != nullptr) {
+        rightPanel_->layout()->addWidget(shown);
+        shown->show();
+    }
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -12,6 +12,7 @@
 #include <memory>
 
 class QFrame;
+class QLabel;
 class QSplitter;
 
 namespace xtr {
@@ -22,6 +23,8 @@ namespace xtr::ui {
 
 class QtMenuView;
 class QtToolBarView;
+class QtMarkerImages;
+class SheetPanel;
 class StatusBar;
 
 class TForm1 : public QMainWindow, public MainForm {
@@ -58,6 +61,13 @@ public:
 
     QtMenuView& MenuViewOfBar() const { return *menuView_; }
     QtToolBarView& ToolBarViewOfWindow() const { return *toolBarView_; }
+    bool ShowSheet(const std::string& reference, const SheetPosition& saved) override;
+    void ShowEmptyPage(const std::string& caption) override;
+    bool ShownSheetPosition(SheetPosition& position) const override;
+    MarkerImages* Markers() override;
+
+    // The page shown in the right panel, or null.
+    SheetPanel* Page() const { return page_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -73,6 +83,12 @@ private:
     std::unique_ptr<QtMenuView> menuView_;
     std::unique_ptr<QtToolBarView> toolBarView_;
     cmcTask* task_ = nullptr;
+    std::unique_ptr<QtMarkerImages> markers_;
+    SheetPanel* page_ = nullptr;
+    QLabel* emptyPage_ = nullptr;
+
+    // Replaces the right panel's page with widget (null: none).
+    void SetPage(SheetPanel* page, QLabel* empty);
 };
 
 }  // namespace xtr::ui

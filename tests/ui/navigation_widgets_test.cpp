@@ -6,10 +6,13 @@
 #include "app/environ.h"
 #include "app/globals.h"
 #include "app/local_instance_guard.h"
+#include "app/main/image_file.h"
 #include "app/main/ind_main.h"
 #include "app/main/process_objects.h"
 #include "app/memory_settings.h"
+#include "image/demo_files.h"
 #include "image/eeprom.h"
+#include "platform/executable_path.h"
 #include "support/manual_time.h"
 #include "support/scripted_messages.h"
 #include "ui/main_form.h"
@@ -273,6 +276,11 @@ TEST_F(NavigationWidgets, ErrorInsideACollapsedFolderMarksTheFolderUntilItIsExpa
     ASSERT_NE(folder, nullptr);
     ASSERT_NE(blocks, nullptr);
     ASSERT_FALSE(folder->isExpanded());
+    // A radio in use has block frequencies: nothing is marked.
+    ASSERT_EQ(OpenImageFile(objects->Application(), DataDirectory() + DemoFileName(Env().modelType)), 0);
+    int errors = 0;
+    int warnings = 0;
+    App().CountProblems(errors, warnings);
     EXPECT_EQ(Shown(folder), Expected(form, folder, -1));
 
     // An image without block frequencies fails their check.
@@ -280,8 +288,6 @@ TEST_F(NavigationWidgets, ErrorInsideACollapsedFolderMarksTheFolderUntilItIsExpa
     for (int32_t address = 0; address < image.Size(); ++address) {
         image.SetByte(address, 0);
     }
-    int errors = 0;
-    int warnings = 0;
     App().CountProblems(errors, warnings);
     ASSERT_GT(errors, 0);
     EXPECT_EQ(Shown(folder), Expected(form, folder, 9));

@@ -19,6 +19,7 @@
 #include "ui/model/sheet_factory.h"
 #include "ui/model/tool_bar.h"
 #include "ui/model/tree.h"
+#include "ui/model/sheet_reference.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -133,12 +134,6 @@ void cuiMain::BuildTree()
     tree_->SelectFirst();
 }
 
-std::string cuiMain::ShownSheetReference() const
-{
-    // No sheet is shown by this object yet: the sheet showing fills this in.
-    return {};
-}
-
 void cuiMain::TreeSelectionChanged()
 {
     if (!tree_ || tree_->SelectedCell() == nullptr) {
@@ -163,8 +158,9 @@ void cuiMain::DetachForm()
 bool cuiMain::RunCommand(AppCommand command, std::int32_t argument, const std::string& text)
 {
     (void)argument;
-    (void)text;
     switch (command) {
+    case AppCommand::ShowSheet:
+        return ShowSheet(text);
     case AppCommand::RefreshEditMenu:
         // An Edit menu without entries shows the placeholder menu; one
         // fill on its way is enough however often the menus refresh.
@@ -221,7 +217,30 @@ std::unique_ptr<cuiSheet> cuiMain::CreateSheet(SheetView* host, const std::strin
 {
     // The grid that shows the sheet is the host's; the marker images come
     // with it in the desktop program.
-    return xtr::CreateSheet(reference, host, GTex(), nullptr);
+    return xtr::CreateSheet(reference, host, GTex(), form_ != nullptr ? form_->Markers() : nullptr);
+}
+
+bool cuiMain::ShowSheet(const std::string& reference)
+{
+    if (form_ == nullptr) {
+        return false;
+    }
+    // The page shown goes into the history before the next replaces it.
+    SheetPosition left;
+    if (!shownReference_.empty() && form_->ShownSheetPosition(left)) {
+        sheetHistory_.Remember(ParseSheetReference(shownReference_).name, left);
+    }
+    const SheetReference parts = ParseSheetReference(reference);
+    if (SheetClassOf(parts.kind) == SheetClass::None) {
+        form_->ShowEmptyPage(parts.name);
+        shownReference_ = reference;
+        return true;
+    }
+    if (!form_->ShowSheet(reference, sheetHistory_.Find(parts.name))) {
+        return false;
+    }
+    shownReference_ = reference;
+    return true;
 }
 
 void cuiMain::LoadInitialFile(int modelType)

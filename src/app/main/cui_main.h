@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/canvas.h"
+#include "app/main/sheet_history.h"
 #include "app/tick.h"
 #include "cells/check_list.h"
 #include "cells/ui_seams.h"
@@ -86,8 +87,6 @@ public:
     cuiMenu* MainMenu() const { return menu_.get(); }
     cuiToolBar* ToolBar() const { return toolBar_.get(); }
     cuiTree* Tree() const { return tree_.get(); }
-    // The reference of the sheet shown on the right, "" when none is.
-    std::string ShownSheetReference() const;
     // The tree's selection has changed (after its change delay): opens the
     // selected node's sheet unless it is the one shown.
     void TreeSelectionChanged();
@@ -100,6 +99,12 @@ public:
 
     // What the last run of the check list found (the sheets the tree marks).
     const CheckListResult& Problems() const { return problems_; }
+
+    // Shows the page of a sheet reference in the right panel of the main
+    // window (the menus' and the tree's ShowSheet command).
+    bool ShowSheet(const std::string& reference);
+    // The reference of the page shown, "" before the first.
+    std::string ShownSheetReference() const { return shownReference_; }
 
     // Status message (event 4).
     const std::string& StatusText() const { return statusText_; }
@@ -147,6 +152,8 @@ protected:
     std::unique_ptr<cuiTree> tree_;
     // An event 11 that fills the empty Edit menu is on its way.
     bool editMenuFillPosted_ = false;
+    SheetHistory sheetHistory_;
+    std::string shownReference_;
 
 private:
     static void IdleHandler(void* context, cmcTask* task);

@@ -13,6 +13,8 @@ namespace xtr {
 class MenuView;
 class ToolBarView;
 class TreeView;
+class MarkerImages;
+struct SheetPosition;
 
 class MainForm {
 public:
@@ -56,6 +58,26 @@ public:
     // A new, empty tree view in the left panel with the tree images; the
     // caller owns it (the tree is rebuilt by replacing it).
     virtual std::unique_ptr<TreeView> CreateTreeView() = 0;
+    // The right panel. ShowSheet replaces what it shows with the sheet of
+    // reference, made by the application object's CreateSheet, with the
+    // cursor and scroll position saved (-1 each for none); the focus stays
+    // with the grid when the grid had it. False when no sheet was built.
+    virtual bool ShowSheet(const std::string& reference, const SheetPosition& saved)
+    {
+        (void)reference;
+        (void)saved;
+        return false;
+    }
+    // An empty page with only its caption (a page no sheet is built for).
+    virtual void ShowEmptyPage(const std::string& caption) { (void)caption; }
+    // Cursor and scroll position of the sheet shown; false when none is.
+    virtual bool ShownSheetPosition(SheetPosition& position) const
+    {
+        (void)position;
+        return false;
+    }
+    // The grid's warning and error markers, or null.
+    virtual MarkerImages* Markers() { return nullptr; }
 };
 
 }  // namespace xtr

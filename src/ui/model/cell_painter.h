@@ -1,0 +1,48 @@
+// Draws one cell of a sheet: background and highlight, the bottom rule,
+// the caption or the bound cell's display text line by line in its font and
+// alignment, and the warning and error markers. Joined cells draw their
+// owner's text across both columns; tail cells are highlighted with their
+// owner. The screen grid and printing both draw through this, on their own
+// canvas.
+#pragma once
+
+#include "app/canvas.h"
+
+namespace xtr {
+
+class cuiSheet;
+class GridCanvas;
+
+struct CellPaintState {
+    // The cursor's cell.
+    int cursorColumn = 0;
+    int cursorRow = 0;
+    bool hasFocus = false;
+    bool editorVisible = false;
+};
+
+// What drawing one cell leaves to the caller.
+struct CellPaintResult {
+    // The next column's cell is a tail cell drawn with this one: it needs
+    // repainting as well.
+    bool invalidateNext = false;
+};
+
+class CellPainter {
+public:
+    CellPainter(cuiSheet& sheet, GridCanvas& canvas) : sheet_(sheet), canvas_(canvas) {}
+
+    // Draws the cell at (column, row) into rect, the cell's rectangle.
+    CellPaintResult Paint(int column, int row, const Rect& rect, const CellPaintState& state);
+
+    // Whether the cell counts as highlighted for drawing.
+    bool Highlighted(int column, int row, const CellPaintState& state) const;
+
+private:
+    void DrawMarker(const Rect& rect, int alignment, int penX, const CellPaintState& state);
+
+    cuiSheet& sheet_;
+    GridCanvas& canvas_;
+};
+
+}  // namespace xtr
