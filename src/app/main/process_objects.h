@@ -17,7 +17,8 @@ class cmcEvMan;
 class indMain;
 
 struct ProcessServices {
-    EnvironServices environ;
+    // Not named "environ": the C runtime of MinGW defines that name as a macro.
+    EnvironServices environServices;
     // The program path followed by its arguments.
     std::vector<std::string> commandLine;
 };
