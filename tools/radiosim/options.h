@@ -16,6 +16,7 @@ struct Setup {
     bool wireTime = true;
     bool quiet = false;
     bool help = false;
+    bool version = false;
     uint32_t baud = SimRadio::kInitialBaud;
     SimIdentity identity;
     SimFaults faults;
