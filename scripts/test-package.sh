@@ -19,8 +19,10 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 if dpkg -s xtr450 >/dev/null 2>&1; then
-  echo "the package xtr450 is installed already: remove it first" >&2
-  exit 1
+  # Left by an interrupted run (or installed by hand): the stage needs a
+  # machine without it to show that a fresh install works.
+  echo "Removing the installed package xtr450 first"
+  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get remove -y -qq --purge xtr450 >/dev/null
 fi
 jobs=$(nproc 2>/dev/null || echo 2)
 
@@ -69,6 +71,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM
 
 echo "-- install"
 DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "./$deb" >/dev/null

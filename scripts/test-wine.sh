@@ -62,6 +62,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM
 
 t0=$(stamp)
 # One server for the whole run, started here so that its own output (an

@@ -40,7 +40,7 @@ int main(int argc, char** argv)
     auto guard = CreateInstanceGuard();
 
     ProcessServices services;
-    services.environServices = EnvironServices{settings.get(), guard.get(), screen};
+    services.environ = EnvironServices{settings.get(), guard.get(), screen};
     services.commandLine.assign(argv, argv + argc);
 
     int exitCode = 0;

@@ -23,7 +23,7 @@ protected:
     void Start(std::vector<std::string> commandLine = {"xtr450"})
     {
         ProcessServices services;
-        services.environServices = EnvironServices{&settings, &guard, ScreenSize{1024, 768}};
+        services.environ = EnvironServices{&settings, &guard, ScreenSize{1024, 768}};
         services.commandLine = std::move(commandLine);
         objects = std::make_unique<ProcessObjects>(services);
     }

@@ -28,7 +28,7 @@ protected:
     {
         QtApp();
         ProcessServices services;
-        services.environServices = EnvironServices{&settings, &guard, ScreenSize{1024, 768}};
+        services.environ = EnvironServices{&settings, &guard, ScreenSize{1024, 768}};
         services.commandLine = {"xtr450"};
         objects = std::make_unique<ProcessObjects>(services);
     }

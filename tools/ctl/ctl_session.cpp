@@ -85,7 +85,7 @@ Session::Session(const SessionOptions& options)
     SetSerialDeviceFactory(&CreateLinePacedSystemDevice);
 
     ProcessServices services;
-    services.environServices = EnvironServices{&settings_, &guard_, ScreenSize{1024, 768}};
+    services.environ = EnvironServices{&settings_, &guard_, ScreenSize{1024, 768}};
     services.commandLine = {"xtr450ctl"};
     objects_ = std::make_unique<ProcessObjects>(services);
 

@@ -47,7 +47,7 @@ FactoryShop::FactoryShop()
     SetTimeService(time_.get());
     SetMessageService(answers_.get());
     ProcessServices services;
-    services.environServices = EnvironServices{settings_.get(), guard_.get(), ScreenSize{1024, 768}};
+    services.environ = EnvironServices{settings_.get(), guard_.get(), ScreenSize{1024, 768}};
     services.commandLine = {"xtr450-mkfactory"};
     objects_ = std::make_unique<ProcessObjects>(services);
 }

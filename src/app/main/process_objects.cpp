@@ -9,7 +9,7 @@ namespace xtr {
 
 ProcessObjects::ProcessObjects(const ProcessServices& services)
 {
-    env_ = std::make_unique<indEnviron>(kEnvironGuardName, kEnvironPerUserKey, services.environServices);
+    env_ = std::make_unique<indEnviron>(kEnvironGuardName, kEnvironPerUserKey, services.environ);
     SetEnv(env_.get());
     gtex_ = std::make_unique<cmcGTex>();
     SetGTex(gtex_.get());

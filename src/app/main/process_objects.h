@@ -6,9 +6,17 @@
 
 #include "app/environ.h"
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
+
+// MinGW's C runtime declares the process environment as a macro named
+// environ, which would turn the member of that name below into an
+// expression. Nothing here uses the C variable.
+#ifdef environ
+#undef environ
+#endif
 
 namespace xtr {
 
@@ -17,8 +25,7 @@ class cmcEvMan;
 class indMain;
 
 struct ProcessServices {
-    // Not named "environ": the C runtime of MinGW defines that name as a macro.
-    EnvironServices environServices;
+    EnvironServices environ;
     // The program path followed by its arguments.
     std::vector<std::string> commandLine;
 };
