@@ -107,11 +107,6 @@ echo "-- xtr450ctl.exe against xtr450-radiosim through COM5"
 ctl() { (cd "$work" && "$wine" "$root/build-win/bin/xtr450ctl.exe" "$@"); }
 ctl_to() { local out=$1; shift; ctl "$@" >"$out"; }
 records() { tail -n +4 "$1"; }  # the data records, after the three header lines
-sim_out=$work/sim
-start_helper "$sim_out" build/bin/xtr450-radiosim --image data/XTR450MPT.kcl --save "$work/final.kcl"
-sim_pid=${helpers[-1]}
-ln -sfn "$device" "$WINEPREFIX/dosdevices/com5"
-
 timed() {  # label command...
   local label=$1 t
   shift
@@ -119,25 +114,38 @@ timed() {  # label command...
   "$@"
   echo "$label: $(seconds "$t" "$(stamp)") s"
 }
+# A simulated radio whose memory starts all zero, on COM5; at its end it
+# saves what its memory holds then.
+start_radio() {
+  start_helper "$work/sim$1" build/bin/xtr450-radiosim --save "$work/final$1.kcl"
+  sim_pid=${helpers[-1]}
+  ln -sfn "$device" "$WINEPREFIX/dosdevices/com5"
+}
+stop_radio() {  # number expected-file
+  kill -TERM "$sim_pid"
+  wait "$sim_pid"
+  cmp <(records "$work/final$1.kcl") <(records "$2")
+  frames=$((${frames:-0} + $(grep -c " baud$" "$work/sim$1.err")))
+}
+
+# Each radio starts empty, so a maker write (0x0000-0x1FFF) must carry every
+# byte of the image, and the read after it must bring every byte back.
+start_radio 1
 timed "info" ctl_to "$work/info.txt" info --port 5
 grep -q "^Model: 2527" "$work/info.txt"  # Windows ends lines with CR LF
-timed "read at 9600 baud" ctl read --port 5 --quiet -o read9600.kcl
-cmp "$work/read9600.kcl" data/XTR450MPT.kcl
-timed "read at 38400 baud" ctl read --port 5 --high-speed --quiet -o read38400.kcl
-cmp "$work/read38400.kcl" data/XTR450MPT.kcl
+timed "write at 9600 baud" ctl write --port 5 --maker --quiet "$root/data/XTR450MPT.kcl"
+timed "read at 38400 baud" ctl read --port 5 --high-speed --quiet -o read1.kcl
+cmp "$work/read1.kcl" data/XTR450MPT.kcl
+stop_radio 1 data/XTR450MPT.kcl
 
-# Writes change the radio's memory to the other factory image and back; a
-# read after each shows the whole image arrived as written.
-timed "write at 9600 baud" ctl write --port 5 --variant cps --quiet "$root/data/XTR450CPS.kcl"
-ctl read --port 5 --high-speed --variant cps --quiet -o back-cps.kcl
-cmp "$work/back-cps.kcl" data/XTR450CPS.kcl
-timed "write at 38400 baud" ctl write --port 5 --high-speed --quiet "$root/data/XTR450MPT.kcl"
-ctl read --port 5 --high-speed --quiet -o back-mpt.kcl
-cmp "$work/back-mpt.kcl" data/XTR450MPT.kcl
-
-# The simulator's own copy of its memory at exit agrees.
-kill -TERM "$sim_pid"
-wait "$sim_pid"
-cmp <(records "$work/final.kcl") <(records data/XTR450MPT.kcl)
-grep -c " baud$" "$sim_out.err" | xargs echo "frames the simulator logged:"
+start_radio 2
+timed "write at 38400 baud" ctl write --port 5 --high-speed --maker --variant cps --quiet "$root/data/XTR450CPS.kcl"
+timed "read at 9600 baud" ctl read --port 5 --variant cps --quiet -o read2.kcl
+cmp "$work/read2.kcl" data/XTR450CPS.kcl
+# An ordinary write covers 0x0100-0x1FFF.
+timed "write without the maker's area at 38400 baud" ctl write --port 5 --high-speed --quiet "$root/data/XTR450MPT.kcl"
+ctl read --port 5 --high-speed --quiet -o read3.kcl
+cmp "$work/read3.kcl" data/XTR450MPT.kcl
+stop_radio 2 data/XTR450MPT.kcl
+echo "frames the simulated radios logged: $frames"
 echo "Wine: all transfers byte-exact; the stage took ${SECONDS} s."
