@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the GoogleTest suites (widget tests
-# headless), the core suites again under AddressSanitizer and
+# headless), the Windows build under Wine and the Debian package (each in a
+# script of its own), the core suites again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, and a short run of every fuzz target.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,6 +14,9 @@ echo "== build and test =="
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build -j "$jobs" --output-on-failure --timeout 300
+
+echo "== Windows build under Wine =="; scripts/test-wine.sh
+echo "== Debian package =="; scripts/test-package.sh
 
 echo "== sanitizers (ASan + UBSan) over the core suites =="
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DXTR_SANITIZE=ON \

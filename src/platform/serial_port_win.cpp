@@ -1,12 +1,29 @@
 // The serial device on Windows: a COM port opened synchronously, with read
-// time-outs that make every read return at once with what has arrived.
+// time-outs that make every read return at once with what has arrived, and
+// write time-outs that bound how long a write may wait for a port that does
+// not send (flow control held off, a cable or driver gone stuck).
 #ifdef _WIN32
 
 #include "platform/serial_device.h"
+#include "platform/serial_timeouts_win.h"
 
 #include <windows.h>
 
 namespace xtr {
+
+COMMTIMEOUTS SerialTimeouts(uint32_t baudRate)
+{
+    COMMTIMEOUTS timeouts{};
+    timeouts.ReadIntervalTimeout = MAXDWORD;  // with the other read values 0: return at once
+    // A byte takes at most 12 bit times (start, 8 data, parity, 2 stop); a
+    // write may take twice its own time on the wire plus a fixed allowance,
+    // then it returns with what was sent.
+    const uint32_t baud = baudRate == 0 ? 300 : baudRate;
+    timeouts.WriteTotalTimeoutMultiplier = (2 * 12 * 1000 + baud - 1) / baud;
+    timeouts.WriteTotalTimeoutConstant = kSerialWriteTimeoutAllowanceMs;
+    return timeouts;
+}
+
 namespace {
 
 class WinSerialDevice : public SerialDevice {
@@ -38,8 +55,7 @@ public:
         if (handle_ == INVALID_HANDLE_VALUE) {
             return false;
         }
-        COMMTIMEOUTS timeouts{};
-        timeouts.ReadIntervalTimeout = MAXDWORD;  // with the rest 0: return at once
+        COMMTIMEOUTS timeouts = SerialTimeouts(config.baudRate);
         if (!::SetCommTimeouts(handle_, &timeouts)) {
             return false;
         }

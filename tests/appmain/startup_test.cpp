@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "image/image_identity.h"
 #include "overlay/gtex.h"
+#include "platform/scoped_env.h"
 #include "support/temp_dir.h"
 
 #include <cstdlib>
@@ -113,7 +114,7 @@ TEST_F(AppDeathTest, MissingInitialFileIsFatal)
     std::filesystem::copy_file(std::string(std::getenv("XTR450_DATA_DIR")) + "/XTR450.OVL", dir.File("XTR450.OVL"));
     EXPECT_EXIT(
         {
-            setenv("XTR450_DATA_DIR", dir.Path().c_str(), 1);
+            ScopedEnv data("XTR450_DATA_DIR", dir.Path().string());
             StartAttached();
         },
         ::testing::ExitedWithCode(3), "Cannot open '.*XTR450MPT.kcl'\\.");
@@ -124,7 +125,7 @@ TEST_F(AppDeathTest, MissingOverlayEndsAtTheFirstLookup)
     TempDir dir;
     EXPECT_EXIT(
         {
-            setenv("XTR450_DATA_DIR", dir.Path().c_str(), 1);
+            ScopedEnv data("XTR450_DATA_DIR", dir.Path().string());
             StartAttached();
         },
         ::testing::ExitedWithCode(3), "GTEX Error !\nThe index 'GI_App_InitialFile' was not found\\.");

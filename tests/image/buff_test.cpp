@@ -143,7 +143,7 @@ TEST(BuffDeathTest, ElementOutsideTheDataIsFatal)
 {
     cmcBuff buff = Counting(3);
     EXPECT_EXIT(buff.Element(3), ::testing::ExitedWithCode(3),
-                "Out of cmcBuff element !.*Abnormal program termination");
+                "Out of cmcBuff element !\nAbnormal program termination");
     EXPECT_EXIT(buff.Element(-1), ::testing::ExitedWithCode(3), "Out of cmcBuff element !");
     const cmcBuff empty;
     EXPECT_EXIT(empty.Element(0), ::testing::ExitedWithCode(3), "Out of cmcBuff element !");

@@ -51,10 +51,10 @@ TEST(EepromDeathTest, ByteAccessOutsideTheImageIsFatal)
     cmcEeprom image;
     image.SetSize(kImageSize);
     EXPECT_EXIT(image.GetByte(0x4000), ::testing::ExitedWithCode(3),
-                "Out of EEPROM image address \\(GetByte\\)\\..*Abnormal program termination");
+                "Out of EEPROM image address \\(GetByte\\)\\.\nAbnormal program termination");
     EXPECT_EXIT(image.GetByte(-1), ::testing::ExitedWithCode(3), "Out of EEPROM image address \\(GetByte\\)\\.");
     EXPECT_EXIT(image.SetByte(0x4000, 1), ::testing::ExitedWithCode(3),
-                "Out of EEPROM image address \\(SetByte\\)\\..*Abnormal program termination");
+                "Out of EEPROM image address \\(SetByte\\)\\.\nAbnormal program termination");
     EXPECT_EXIT(image.SetByte(-1, 1), ::testing::ExitedWithCode(3), "Out of EEPROM image address \\(SetByte\\)\\.");
     cmcEeprom empty;
     EXPECT_EXIT(empty.GetByte(0), ::testing::ExitedWithCode(3), "\\(GetByte\\)");

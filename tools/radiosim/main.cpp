@@ -178,5 +178,9 @@ int main(int argc, char** argv)
         std::fputs(HelpText().c_str(), stdout);
         return 0;
     }
+    if (setup.version) {
+        std::printf("xtr450-radiosim %s\n", XTR_VERSION);
+        return 0;
+    }
     return Run(setup);
 }

@@ -115,6 +115,7 @@ const std::vector<Option>& Options()
         {"--extra-preamble", "N", "fault: N more 0xFE bytes before every frame",
          Int(&Setup::faults, &SimFaults::extraPreamble, 0, 1000)},
         {"--help", nullptr, "show this text", [](Setup& s, const std::string&) { s.help = true; return true; }},
+        {"--version", nullptr, "print the version", [](Setup& s, const std::string&) { s.version = true; return true; }},
     };
     return options;
 }

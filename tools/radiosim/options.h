@@ -20,6 +20,7 @@ struct Setup {
     bool wireTime = true;
     bool quiet = false;
     bool help = false;
+    bool version = false;
     uint32_t baud = SimRadio::kInitialBaud;
     SimIdentity identity;
     SimFaults faults;

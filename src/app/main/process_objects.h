@@ -6,9 +6,17 @@
 
 #include "app/environ.h"
 
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
+
+// MinGW's C runtime declares the process environment as a macro named
+// environ, which would turn the member of that name below into an
+// expression. Nothing here uses the C variable.
+#ifdef environ
+#undef environ
+#endif
 
 namespace xtr {
 
