@@ -1,0 +1,157 @@
+#include "settings/settings_text.h"
+
+#include "cells/cell_names.h"
+#include "cells/cell_obj.h"
+#include "cells/cell_text_edit.h"
+
+#include <sstream>
+
+namespace xtr {
+namespace {
+
+// What the transmit side of a channel shows when it equals the receive side
+// beside it: typed, it means the text that setting shows.
+constexpr const char* kSameAsLeft = "<-";
+
+std::string Escape(const std::string& value)
+{
+    std::string out;
+    for (char c : value) {
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        default: out += c; break;
+        }
+    }
+    return out;
+}
+
+std::string Unescape(const std::string& value)
+{
+    std::string out;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '\\' && i + 1 < value.size()) {
+            const char next = value[i + 1];
+            if (next == '\\' || next == 'n' || next == 'r') {
+                out += next == 'n' ? '\n' : next == 'r' ? '\r' : '\\';
+                ++i;
+                continue;
+            }
+        }
+        out += value[i];
+    }
+    return out;
+}
+
+bool KnownPage(const std::vector<SettingPage>& pages, const std::string& name)
+{
+    for (const SettingPage& page : pages) {
+        if (page.caption == name || page.reference == name) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string ExportSettingsText(const std::vector<SettingEntry>& entries)
+{
+    std::string out;
+    const std::string* page = nullptr;
+    for (const SettingEntry& entry : entries) {
+        if (page == nullptr || *page != entry.page) {
+            if (page != nullptr) {
+                out += "\n";
+            }
+            out += "# " + entry.page + "\n";
+            page = &entry.page;
+        }
+        out += entry.page + " / " + FormatSettingRef(entry.ref) + " = " + Escape(entry.text) + "\n";
+    }
+    return out;
+}
+
+bool ParseSettingLine(const std::string& line, SettingLine& parsed)
+{
+    // Page captions may hold blanks and slashes, setting names never hold a
+    // blank: the name is the blank-free word between the last " / " and the
+    // first " = " after it.
+    for (std::size_t equals = line.find(" = "); equals != std::string::npos; equals = line.find(" = ", equals + 1)) {
+        const std::size_t slash = line.rfind(" / ", equals);
+        if (slash == std::string::npos) {
+            return false;
+        }
+        const std::string name = line.substr(slash + 3, equals - slash - 3);
+        if (name.empty() || name.find(' ') != std::string::npos) {
+            continue;
+        }
+        parsed.page = line.substr(0, slash);
+        parsed.name = name;
+        parsed.value = Unescape(line.substr(equals + 3));
+        return !parsed.page.empty();
+    }
+    return false;
+}
+
+ImportReport ImportSettingsText(const std::string& text, const std::vector<SettingPage>& pages, CellHost& host)
+{
+    ImportReport report;
+    std::istringstream in(text);
+    std::string line;
+    int number = 0;
+    SettingRef previous;  // the setting of the line before
+    while (std::getline(in, line)) {
+        ++number;
+        if (number == 1 && line.rfind("\xEF\xBB\xBF", 0) == 0) {
+            line.erase(0, 3);  // a byte order mark some editors put first
+        }
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        if (line.find_first_not_of(" \t") == std::string::npos || line.front() == '#') {
+            continue;
+        }
+        SettingLine parsed;
+        if (!ParseSettingLine(line, parsed)) {
+            report.refused.push_back({number, line, "not 'page / setting = value'"});
+            continue;
+        }
+        if (!KnownPage(pages, parsed.page)) {
+            report.refused.push_back({number, line, "no page '" + parsed.page + "'"});
+            continue;
+        }
+        SettingRef ref;
+        std::string error;
+        if (!ParseSettingRef(parsed.name, ref, error)) {
+            report.refused.push_back({number, line, error});
+            continue;
+        }
+        // A setting that already shows the value is left as it is: some
+        // shown texts are not typed forms of the value (the transmit side's
+        // "<-" for "as received" types as frequency 0).
+        if (ShownText(host, ref) == parsed.value) {
+            ++report.taken;
+            previous = ref;
+            continue;
+        }
+        std::string typed = parsed.value;
+        if (typed == kSameAsLeft && previous.cellId != kCellNone && previous.category == ref.category &&
+            previous.index == ref.index) {
+            typed = ShownText(host, previous);
+        }
+        previous = ref;
+        cmcCellObj cell;
+        MakeSettingCell(ref, cell);
+        const CellEdit edit = EditCell(host, cell, typed);
+        if (!edit.accepted) {
+            report.refused.push_back({number, line, edit.reason + " (it shows '" + edit.shown + "')"});
+            continue;
+        }
+        ++report.taken;
+    }
+    return report;
+}
+
+}  // namespace xtr
