@@ -21,6 +21,7 @@ const std::vector<Command>& CommandTable()
         ExportCommand(),
         ImportCommand(),
         DiffCommand(),
+        BackupsCommand(),
     };
     return table;
 }

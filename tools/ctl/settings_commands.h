@@ -10,5 +10,6 @@ namespace xtr::ctl {
 Command ExportCommand();
 Command ImportCommand();
 Command DiffCommand();
+Command BackupsCommand();
 
 }  // namespace xtr::ctl
