@@ -75,16 +75,19 @@ std::string ExportSettingsText(const std::vector<SettingEntry>& entries)
 
 bool ParseSettingLine(const std::string& line, SettingLine& parsed)
 {
-    // Page captions may hold blanks and slashes, setting names never hold a
-    // blank: the name is the blank-free word between the last " / " and the
-    // first " = " after it.
+    // Page captions may hold blanks, slashes and equals signs; setting names
+    // hold no blank and start with a cell name ("CL_") or a category
+    // ("CT_"): the name is the first such word between a " / " and a " = ".
     for (std::size_t equals = line.find(" = "); equals != std::string::npos; equals = line.find(" = ", equals + 1)) {
         const std::size_t slash = line.rfind(" / ", equals);
         if (slash == std::string::npos) {
             return false;
         }
+        if (equals < slash + 3) {
+            continue;  // the " = " overlaps the " / "
+        }
         const std::string name = line.substr(slash + 3, equals - slash - 3);
-        if (name.empty() || name.find(' ') != std::string::npos) {
+        if (name.find(' ') != std::string::npos || (name.rfind("CL_", 0) != 0 && name.rfind("CT_", 0) != 0)) {
             continue;
         }
         parsed.page = line.substr(0, slash);

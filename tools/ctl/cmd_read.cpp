@@ -27,13 +27,14 @@ const char kUsage[] =
     "  --high-speed     read at 38400 baud (the identify always runs at 9600 baud)\n"
     "  -o, --output F   the clone file to write\n"
     "  --no-backup      keep no backup of the image read (see 'xtr450ctl backups')\n"
+    "  --trace FILE     record every byte, frame, speed change and result in FILE\n"
     "  --variant V      numbering variant, mpt (default) or cps\n"
     "  --quiet          print nothing but errors\n"
     "  --verbose        describe each step; progress lines when not on a terminal\n\n";
 
 int RunRead(const std::vector<std::string>& words)
 {
-    const Args args(words, {"--port", "--variant", "--output"}, {"--high-speed", "--no-backup", "--quiet", "--verbose"});
+    const Args args(words, {"--port", "--variant", "--trace", "--output"}, {"--high-speed", "--no-backup", "--quiet", "--verbose"});
     if (!args.Ok()) {
         return UsageError("read", args.Error());
     }
@@ -50,6 +51,9 @@ int RunRead(const std::vector<std::string>& words)
     const std::string path = args.Value("--output");
 
     Session session(options);
+    if (!session.TraceOk()) {
+        return kExitFailure;
+    }
     session.LoadReference();
     TransferOutcome outcome;
     if (!session.Chain().Read(session.App().ImageSize(), session.Collect(outcome))) {

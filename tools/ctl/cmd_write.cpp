@@ -36,13 +36,14 @@ const char kUsage[] =
     "  --force          write even when the consistency checks report errors\n"
     "  --no-backup      do not read and keep the radio's contents first\n"
     "  --no-verify      do not read the written range back\n"
+    "  --trace FILE     record every byte, frame, speed change and result in FILE\n"
     "  --variant V      numbering variant, mpt (default) or cps\n"
     "  --quiet          print nothing but errors\n"
     "  --verbose        describe each step; progress lines when not on a terminal\n\n";
 
 int RunWrite(const std::vector<std::string>& words)
 {
-    const Args args(words, {"--port", "--variant"}, {"--high-speed", "--maker", "--force", "--no-backup", "--no-verify", "--quiet", "--verbose"});
+    const Args args(words, {"--port", "--variant", "--trace"}, {"--high-speed", "--maker", "--force", "--no-backup", "--no-verify", "--quiet", "--verbose"});
     if (!args.Ok()) {
         return UsageError("write", args.Error());
     }
@@ -57,6 +58,9 @@ int RunWrite(const std::vector<std::string>& words)
     const std::string path = args.Positional().front();
 
     Session session(options);
+    if (!session.TraceOk()) {
+        return kExitFailure;
+    }
     session.LoadReference();
     indMain& app = session.App();
     const uint8_t fileCode = OpenCloneFile(app, path);

@@ -22,6 +22,7 @@ const std::vector<Command>& CommandTable()
         ImportCommand(),
         DiffCommand(),
         BackupsCommand(),
+        PortsCommand(),
     };
     return table;
 }

@@ -1,6 +1,6 @@
 // The commands that work on settings rather than bytes: export and import of
 // the settings as text, and the comparison of two clone files or of a file
-// with a radio.
+// with a radio, the backups kept and the serial ports of the computer.
 #pragma once
 
 #include "ctl/commands.h"
@@ -11,5 +11,6 @@ Command ExportCommand();
 Command ImportCommand();
 Command DiffCommand();
 Command BackupsCommand();
+Command PortsCommand();
 
 }  // namespace xtr::ctl
