@@ -1,17 +1,11 @@
 #include "settings/settings_text.h"
 
-#include "cells/cell_names.h"
-#include "cells/cell_obj.h"
-#include "cells/cell_text_edit.h"
+#include "settings/setting_typing.h"
 
 #include <sstream>
 
 namespace xtr {
 namespace {
-
-// What the transmit side of a channel shows when it equals the receive side
-// beside it: typed, it means the text that setting shows.
-constexpr const char* kSameAsLeft = "<-";
 
 std::string Escape(const std::string& value)
 {
@@ -131,25 +125,11 @@ ImportReport ImportSettingsText(const std::string& text, const std::vector<Setti
             report.refused.push_back({number, line, error});
             continue;
         }
-        // A setting that already shows the value is left as it is: some
-        // shown texts are not typed forms of the value (the transmit side's
-        // "<-" for "as received" types as frequency 0).
-        if (ShownText(host, ref) == parsed.value) {
-            ++report.taken;
-            previous = ref;
-            continue;
-        }
-        std::string typed = parsed.value;
-        if (typed == kSameAsLeft && previous.cellId != kCellNone && previous.category == ref.category &&
-            previous.index == ref.index) {
-            typed = ShownText(host, previous);
-        }
+        std::string reason;
+        const bool taken = TypeSetting(host, ref, parsed.value, previous, reason);
         previous = ref;
-        cmcCellObj cell;
-        MakeSettingCell(ref, cell);
-        const CellEdit edit = EditCell(host, cell, typed);
-        if (!edit.accepted) {
-            report.refused.push_back({number, line, edit.reason + " (it shows '" + edit.shown + "')"});
+        if (!taken) {
+            report.refused.push_back({number, line, reason});
             continue;
         }
         ++report.taken;

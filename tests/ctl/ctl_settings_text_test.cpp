@@ -118,5 +118,48 @@ TEST_F(CtlSettingsText, DiffListsDifferingSettingsByPageAndName)
     EXPECT_EQ(Ctl({"diff", a, dir.File("none.kcl")}).status, 31);
 }
 
+TEST_F(CtlSettingsText, ChannelRowsGoThroughCsvAndRefusedFieldsAreListed)
+{
+    const std::string changed = Copy("XTR450MPT.kcl", "changed.kcl");
+    ASSERT_EQ(Ctl({"set", changed, "CT_Conv.CL_PersConv_FreqRx[2]=450.0125"}).status, 0);
+    const std::string csv = dir.File("channels.csv");
+    const CtlRun exported = Ctl({"export", "--csv", "--sheet", "Conventional channels", changed, "-o", csv});
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    const std::string rows = ReadWholeFile(csv);
+    EXPECT_EQ(rows.rfind("Row,Receive (MHz),Transmit (MHz),", 0), 0u) << rows.substr(0, 200);
+    EXPECT_NE(rows.find("\r\n2,450.012500,<-,"), std::string::npos) << rows.substr(0, 400);
+
+    // Into a copy of the file it came from: the same bytes; into the
+    // factory file: the new channel.
+    const std::string copy = Copy("XTR450MPT.kcl", "copy.kcl");
+    ASSERT_EQ(Ctl({"import", "--csv", "--sheet", "GI_Sheet_ConvCh", copy, csv}).status, 0);
+    EXPECT_EQ(ReadWholeFile(copy), ReadWholeFile(changed));
+
+    // A sheet typed by hand: columns left out and reordered, a quoted field.
+    const std::string target = Copy("XTR450MPT.kcl", "target.kcl");
+    const std::string before = ReadWholeFile(target);
+    const std::string typed = dir.Write("typed.csv",
+                                        "Row,Transmit (MHz),Receive (MHz)\n"
+                                        "3,\"447.5\",447.5\n"
+                                        "4,abc,448\n"
+                                        "999,1,1\n");
+    const CtlRun refused = Ctl({"import", "--csv", "--sheet", "Conventional channels", target, typed});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("typed.csv:3: "), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("typed.csv:4: no row '999'"), std::string::npos) << refused.err;
+    EXPECT_EQ(refused.err.find("typed.csv:2:"), std::string::npos) << refused.err;
+    EXPECT_EQ(ReadWholeFile(target), before);
+    ASSERT_EQ(Ctl({"import", "--partial", "--csv", "--sheet", "Conventional channels", target, typed}).status, 1);
+    EXPECT_EQ(Ctl({"get", target, "CT_Conv.CL_PersConv_FreqRx[3]", "CT_Conv.CL_PersConv_FreqTx[3]"}).out,
+              "447.500000\n<-\n");
+
+    const std::string badHeader = dir.Write("bad.csv", "Row,Colour\n0,red\n");
+    const CtlRun header = Ctl({"import", "--csv", "--sheet", "Conventional channels", target, badHeader});
+    EXPECT_EQ(header.status, 1);
+    EXPECT_NE(header.err.find("bad.csv:1: no column 'Colour' on this page"), std::string::npos) << header.err;
+    EXPECT_EQ(Ctl({"export", "--csv", changed}).status, 2);
+    EXPECT_EQ(Ctl({"export", "--csv", "--sheet", "Nowhere", changed}).status, 2);
+}
+
 }  // namespace
 }  // namespace xtr::test

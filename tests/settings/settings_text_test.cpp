@@ -3,6 +3,7 @@
 // captions hold blanks, slashes and equals signs, values with line breaks,
 // and the comparison of two lists of settings.
 #include "settings/setting_diff.h"
+#include "settings/settings_csv.h"
 #include "settings/settings_text.h"
 
 #include "cells/categories.h"
@@ -101,6 +102,33 @@ TEST(SettingDiff, ChangedMissingAndAddedSettingsInTheFirstListsOrder)
     EXPECT_EQ(DescribeDifference(d[1]), "Q / Receive (CT_Conv.CL_PersConv_FreqRx[1]): '446.0' -> (none)");
     EXPECT_EQ(DescribeDifference(d[2]), "Q / Receive (CT_Conv.CL_PersConv_FreqRx[2]): (none) -> '450.0'");
     EXPECT_TRUE(DiffSettings(a, a).empty());
+}
+
+TEST(SettingsCsv, QuotedFieldsDoubledQuotesLineEndsAndLineNumbers)
+{
+    std::vector<std::vector<std::string>> records;
+    std::vector<int> lines;
+    ASSERT_TRUE(ParseCsv("\xEF\xBB\xBFRow,A\r\n0,\"x, \"\"y\"\"\"\r\n\r\n1,\"two\nlines\"\n2,\n3", records, lines));
+    ASSERT_EQ(records.size(), 5u);
+    EXPECT_EQ(records[0], (std::vector<std::string>{"Row", "A"}));
+    EXPECT_EQ(records[1], (std::vector<std::string>{"0", "x, \"y\""}));
+    EXPECT_EQ(records[2], (std::vector<std::string>{"1", "two\nlines"}));
+    EXPECT_EQ(records[3], (std::vector<std::string>{"2", ""}));
+    EXPECT_EQ(records[4], (std::vector<std::string>{"3"}));
+    EXPECT_EQ(lines, (std::vector<int>{1, 2, 4, 6, 7}));
+    EXPECT_FALSE(ParseCsv("Row,A\n0,\"open", records, lines));
+}
+
+TEST(SettingsCsv, ExportQuotesWhatASpreadsheetWouldChange)
+{
+    const std::vector<SettingEntry> page = {
+        {"C", Ref("CT_Conv.CL_PersConv_FreqRx[0]"), "Receive", "446.0"},
+        {"C", Ref("CT_Conv.CL_PersConv_FreqTx[0]"), "Transmit", "a,\"b\""},
+        {"C", Ref("CT_Conv.CL_PersConv_FreqRx[1]"), "Receive", " 1"},
+        {"C", Ref("CL_Comm_TOTTimer"), "Outside the rows", "60"},
+    };
+    EXPECT_EQ(ExportSheetCsv(page), "Row,Receive,Transmit\r\n0,446.0,\"a,\"\"b\"\"\"\r\n1,\" 1\",\r\n");
+    EXPECT_EQ(ExportSheetCsv({page.back()}), "");
 }
 
 }  // namespace

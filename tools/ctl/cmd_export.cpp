@@ -7,6 +7,7 @@
 #include "ctl/file_commands.h"
 #include "ctl/settings_commands.h"
 #include "app/globals.h"
+#include "settings/settings_csv.h"
 #include "settings/settings_text.h"
 
 #include <cstdio>
@@ -16,20 +17,23 @@ namespace {
 
 const char kUsage[] =
     "Usage: xtr450ctl export [--variant mpt|cps] FILE [-o OUT]\n"
-    "\n"
+    "       xtr450ctl export [--variant mpt|cps] --csv --sheet SHEET FILE [-o OUT]\n\n"
     "Writes every setting of the clone file FILE as one line\n"
     "'page / SETTING = value' (UTF-8), page by page, with a comment line '# page'\n"
     "before each page. SETTING is written as for 'get'. Line breaks and\n"
     "backslashes inside a value are written as \\n, \\r and \\\\. The order is\n"
     "always the same, so two exports compare well with a text diff.\n"
-    "\n"
+    "With --csv, the rows of the list page SHEET are written as CSV instead: a\n"
+    "header 'Row' and the column titles, then one line per row.\n\n"
     "Options:\n"
     "  -o, --output F   the text file to write (default: the standard output)\n"
+    "  --csv            the rows of one list page as CSV\n"
+    "  --sheet SHEET    that page, as 'show' takes it\n"
     "  --variant V      numbering variant, mpt (default) or cps\n\n";
 
 int RunExport(const std::vector<std::string>& words)
 {
-    const Args args(words, {"--variant", "--output"}, {});
+    const Args args(words, {"--variant", "--output", "--sheet"}, {"--csv"});
     if (!args.Ok()) {
         return UsageError("export", args.Error());
     }
@@ -40,12 +44,24 @@ int RunExport(const std::vector<std::string>& words)
     if (!ReadVariant("export", args, modelType)) {
         return kExitUsage;
     }
+    if (args.Flag("--csv") != args.Has("--sheet")) {
+        return UsageError("export", "--csv and --sheet go together");
+    }
     Session session(FileSessionOptions(modelType));
+    std::vector<SettingPage> pages = SettingPages();
+    if (args.Flag("--csv") && !SheetPage("export", args.Value("--sheet"), pages)) {
+        return kExitUsage;
+    }
     const int opened = OpenDocument(session, args.Positional().front());
     if (opened != kExitOk) {
         return opened;
     }
-    const std::string text = ExportSettingsText(ListSettings(SettingPages(), GTex(), session.App()));
+    const std::vector<SettingEntry> entries = ListSettings(pages, GTex(), session.App());
+    const std::string text = args.Flag("--csv") ? ExportSheetCsv(entries) : ExportSettingsText(entries);
+    if (args.Flag("--csv") && text.empty()) {
+        session.Console().Error("page " + pages.front().reference + " has no list rows");
+        return kExitFailure;
+    }
     if (!args.Has("--output")) {
         std::fwrite(text.data(), 1, text.size(), stdout);
         std::fflush(stdout);

@@ -9,6 +9,7 @@
 #include "ctl/ctl_text_files.h"
 #include "ctl/file_commands.h"
 #include "ctl/settings_commands.h"
+#include "settings/settings_csv.h"
 #include "settings/settings_text.h"
 
 #include <cstdio>
@@ -17,20 +18,26 @@ namespace xtr::ctl {
 namespace {
 
 const char kUsage[] =
-    "Usage: xtr450ctl import [--variant mpt|cps] [--partial] FILE IN\n\n"
+    "Usage: xtr450ctl import [--variant mpt|cps] [--partial] FILE IN\n"
+    "       xtr450ctl import [--variant mpt|cps] [--partial] --csv --sheet SHEET FILE IN\n\n"
     "Types each line 'page / SETTING = value' of the text file IN into the clone\n"
     "file FILE exactly as 'set' would, in the order of the lines, then saves FILE.\n"
     "Empty lines and lines starting with '#' are skipped. Each line that cannot be\n"
     "taken (not a setting line, an unknown page or setting, a value its cell does\n"
     "not take) is reported with its line number; FILE is then left as it was\n"
-    "unless --partial is given, which saves what was taken.\n\n"
+    "unless --partial is given, which saves what was taken.\n"
+    "With --csv, IN holds rows of the list page SHEET as 'export --csv' writes\n"
+    "them (columns may be left out or reordered); each field is typed into its\n"
+    "row's setting the same way.\n\n"
     "Options:\n"
     "  --partial        save the lines that were taken even when others were not\n"
+    "  --csv            IN is CSV of one list page\n"
+    "  --sheet SHEET    that page, as 'show' takes it\n"
     "  --variant V      numbering variant, mpt (default) or cps\n\n";
 
 int RunImport(const std::vector<std::string>& words)
 {
-    const Args args(words, {"--variant"}, {"--partial"});
+    const Args args(words, {"--variant", "--sheet"}, {"--partial", "--csv"});
     if (!args.Ok()) {
         return UsageError("import", args.Error());
     }
@@ -40,6 +47,9 @@ int RunImport(const std::vector<std::string>& words)
     std::uint8_t modelType = 0;
     if (!ReadVariant("import", args, modelType)) {
         return kExitUsage;
+    }
+    if (args.Flag("--csv") != args.Has("--sheet")) {
+        return UsageError("import", "--csv and --sheet go together");
     }
     const std::string path = args.Positional()[0];
     const std::string input = args.Positional()[1];
@@ -54,7 +64,13 @@ int RunImport(const std::vector<std::string>& words)
         return opened;
     }
     indMain& app = session.App();
-    const ImportReport report = ImportSettingsText(text, SettingPages(), app);
+    std::vector<SettingPage> pages = SettingPages();
+    if (args.Flag("--csv") && !SheetPage("import", args.Value("--sheet"), pages)) {
+        return kExitUsage;
+    }
+    const ImportReport report = args.Flag("--csv")
+                                    ? ImportSheetCsv(text, ListSettings(pages, GTex(), app), app)
+                                    : ImportSettingsText(text, pages, app);
     for (const RefusedLine& line : report.refused) {
         session.Console().Error(input + ":" + std::to_string(line.number) + ": " + line.reason + ": " + line.text);
     }

@@ -1,6 +1,7 @@
 #include "ctl/ctl_settings.h"
 
 #include "app/globals.h"
+#include "ctl/ctl_options.h"
 #include "ctl/ctl_tree.h"
 #include "overlay/gtex.h"
 
@@ -25,6 +26,18 @@ std::vector<SettingPage> SettingPages(bool withMakerPages)
         }
     }
     return pages;
+}
+
+bool SheetPage(const char* command, const std::string& name, std::vector<SettingPage>& page)
+{
+    const std::vector<TreeEntry> tree = ReadTree(GTex());
+    std::string reference;
+    if (!FindSheet(tree, name, reference)) {
+        UsageError(command, "no page '" + name + "' (see 'xtr450ctl sheets')");
+        return false;
+    }
+    page = {SettingPage{reference, CaptionOf(tree, reference)}};
+    return true;
 }
 
 std::string OverlayText(const char* name, const std::string& first, const std::string& second)

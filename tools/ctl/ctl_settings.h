@@ -12,6 +12,10 @@ namespace xtr::ctl {
 
 std::vector<SettingPage> SettingPages(bool withMakerPages = false);
 
+// The page a --sheet argument names (as 'show' takes it), alone; false
+// after a usage message when there is none.
+bool SheetPage(const char* command, const std::string& name, std::vector<SettingPage>& page);
+
 // The overlay entry's lines with %1 (and %2) replaced.
 std::string OverlayText(const char* name, const std::string& first = "", const std::string& second = "");
 
