@@ -127,5 +127,22 @@ TEST_F(CtlBackupVerify, ARadioThatStoresAByteWrongFailsTheWriteBySetting)
     EXPECT_EQ(unchecked.out, "");
 }
 
+TEST_F(CtlBackupVerify, DiffComparesAFileWithTheRadio)
+{
+    ScopedEnv folder("XTR450_BACKUP_DIR", dir.File("backups"));
+    const std::string file = Factory("file.kcl");
+    RadioSim radio({"--no-wire-time", "--image", file}, Dir());
+    const CtlRun same = Ctl({"diff", file, "--port", radio.Path()});
+    EXPECT_EQ(same.status, 0) << same.out << same.err;
+    EXPECT_EQ(same.out, "");
+
+    ASSERT_EQ(Ctl({"set", file, "CL_Comm_TOTTimer=30"}).status, 0);
+    const CtlRun differ = Ctl({"diff", file, "--port", radio.Path()});
+    EXPECT_EQ(differ.status, 1) << differ.err;
+    EXPECT_EQ(differ.out, "Common settings / Time-out timer (CL_Comm_TOTTimer): '30' -> '60'\n");
+    radio.Kill();
+    EXPECT_EQ(Ctl({"diff", file, "--port", radio.Path()}).status, 12);
+}
+
 }  // namespace
 }  // namespace xtr::test
