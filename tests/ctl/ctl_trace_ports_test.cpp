@@ -70,9 +70,9 @@ TEST_F(CtlTracePorts, TraceOfAReadShowsBytesFramesSpeedsAndResult)
 TEST_F(CtlTracePorts, TraceOfARadioThatNeverAnswersShowsWhereItStopped)
 {
     RadioSim radio({"--no-wire-time", "--silent"}, Dir());
-    const std::string trace = dir.File("info.trace");
-    const CtlRun info = Ctl({"info", "--trace", trace, "--port", radio.Path()});
-    EXPECT_EQ(info.status, 15) << info.err;
+    const std::string trace = dir.File("read.trace");
+    const CtlRun read = Ctl({"read", "--trace", trace, "--port", radio.Path(), "-o", dir.File("never.kcl")});
+    EXPECT_EQ(read.status, 15) << read.err;
     const std::string text = ReadWholeFile(trace);
     EXPECT_TRUE(Has(text, "-> frame E0 identify request")) << text;
     EXPECT_FALSE(Has(text, "<- ")) << text;
