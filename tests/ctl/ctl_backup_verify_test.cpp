@@ -144,5 +144,26 @@ TEST_F(CtlBackupVerify, DiffComparesAFileWithTheRadio)
     EXPECT_EQ(Ctl({"diff", file, "--port", radio.Path()}).status, 12);
 }
 
+TEST_F(CtlBackupVerify, AnImageReadFromTheRadioRoundTripsThroughTheTextExport)
+{
+    ScopedEnv folder("XTR450_BACKUP_DIR", dir.File("backups"));
+    const std::string image = Factory("radio.kcl");
+    ASSERT_EQ(Ctl({"set", image, "CL_Comm_TOTTimer=30", "CL_Comm_CloneComment1=Depot 4",
+                   "CT_Conv.CL_PersConv_FreqRx[2]=450.0125"})
+                  .status,
+              0);
+    const std::string read = dir.File("read.kcl");
+    {
+        RadioSim radio({"--no-wire-time", "--image", image}, Dir());
+        ASSERT_EQ(Ctl({"read", "--port", radio.Path(), "-o", read}).status, 0);
+    }
+    const std::string text = dir.File("read.txt");
+    ASSERT_EQ(Ctl({"export", read, "-o", text}).status, 0);
+    const std::string copy = dir.Write("copy.kcl", ReadWholeFile(read));
+    const CtlRun imported = Ctl({"import", copy, text});
+    ASSERT_EQ(imported.status, 0) << imported.err;
+    EXPECT_EQ(ReadWholeFile(copy), ReadWholeFile(read));
+}
+
 }  // namespace
 }  // namespace xtr::test
