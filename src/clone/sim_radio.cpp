@@ -165,6 +165,10 @@ void SimRadio::HandleWriteFrame(uint8_t command, std::span<const uint8_t> body)
         DataBlock block;
         if (DecodeDataBody(body, memory_.Size(), block) == kCloneOk) {
             memory_.WriteBlock(block.address, block.bytes.data(), block.count);
+            const int32_t corrupt = faults_.corruptAddress;
+            if (corrupt >= block.address && corrupt < block.address + block.count && memory_.IsAddress(corrupt)) {
+                memory_.SetByte(corrupt, static_cast<uint8_t>(~memory_.GetByte(corrupt)));
+            }
             ++writtenFrames_;
         } else {
             writeFaulty_ = true;

@@ -34,6 +34,7 @@ struct SimFaults {
     int32_t stallAfter = -1;         // stops sending after this many data frames
     int32_t noiseBytes = 0;          // bytes of line noise after every frame
     int32_t extraPreamble = 0;       // 0xFE bytes sent before every frame's FE FE
+    int32_t corruptAddress = -1;     // a written byte stored inverted here (acknowledged as good)
 };
 
 // A frame the radio received from the computer.

@@ -4,6 +4,7 @@
 // output, and a radio that vanishes in the middle of a transfer.
 #include "ctl_process.h"
 
+#include "platform/scoped_env.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <thread>
 
@@ -95,10 +97,13 @@ protected:
         if (ProgramDirectory().empty()) {
             GTEST_SKIP() << "xtr450ctl and xtr450-radiosim are not built";
         }
+        // Backups of these runs stay in the test's folder.
+        backups_ = std::make_unique<ScopedEnv>("XTR450_BACKUP_DIR", dir.File("backups"));
     }
     std::string Dir() const { return dir.Path().string(); }
 
     TempDir dir;
+    std::unique_ptr<ScopedEnv> backups_;
 };
 
 TEST_F(CtlEndToEnd, InfoPrintsWhatTheRadioSays)

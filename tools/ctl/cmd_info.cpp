@@ -20,6 +20,7 @@ const char kUsage[] =
     "'Name: value' line each, on the standard output.\n\n"
     "Options (in any order):\n"
     "  --port PORT      serial port: a number (1 to 99, or COM1 to COM99) or a device path\n"
+    "  --trace FILE     record every byte, frame, speed change and result in FILE\n"
     "  --variant V      numbering variant, mpt (default) or cps\n"
     "  --quiet          print nothing but errors on the standard error stream\n"
     "  --verbose        describe each step on the standard error stream\n\n";
@@ -34,7 +35,7 @@ void PrintItem(const char* name, std::string value)
 
 int RunInfo(const std::vector<std::string>& words)
 {
-    const Args args(words, {"--port", "--variant"}, {"--quiet", "--verbose"});
+    const Args args(words, {"--port", "--variant", "--trace"}, {"--quiet", "--verbose"});
     if (!args.Ok()) {
         return UsageError("info", args.Error());
     }
@@ -47,6 +48,9 @@ int RunInfo(const std::vector<std::string>& words)
     }
 
     Session session(options);
+    if (!session.TraceOk()) {
+        return kExitFailure;
+    }
     TransferOutcome outcome;
     if (!session.Chain().Identify(session.Collect(outcome))) {
         session.Console().Error("the clone manager was busy");

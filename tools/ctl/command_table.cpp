@@ -2,6 +2,7 @@
 // object and add it here.
 #include "ctl/commands.h"
 #include "ctl/file_commands.h"
+#include "ctl/settings_commands.h"
 #include "ctl/transfer_commands.h"
 
 namespace xtr::ctl {
@@ -17,6 +18,11 @@ const std::vector<Command>& CommandTable()
         ShowCommand(),
         GetCommand(),
         SetCommand(),
+        ExportCommand(),
+        ImportCommand(),
+        DiffCommand(),
+        BackupsCommand(),
+        PortsCommand(),
     };
     return table;
 }

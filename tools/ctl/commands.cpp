@@ -22,6 +22,7 @@ void PrintOverview()
                 "  0        success\n"
                 "  1        any other failure\n"
                 "  2        usage error\n"
+                "  4        the radio does not hold what was written (write)\n"
                 "  12-27    a transfer with the radio failed: 10 + its result code\n"
                 "  31-39    a clone file error: 30 + its error code\n");
 }

@@ -12,6 +12,7 @@ enum ExitCode : int {
     kExitOk = 0,
     kExitFailure = 1,
     kExitUsage = 2,
+    kExitVerifyFailed = 4,   // the radio does not hold what was written
     kExitTransferBase = 10,  // + transfer result code
     kExitFileBase = 30,      // + clone file error code
 };

@@ -54,6 +54,7 @@ bool ReadSessionOptions(const char* command, const Args& args, SessionOptions& o
                         : args.Flag("--verbose") ? Verbosity::Verbose
                                                  : Verbosity::Normal;
     options.highSpeed = args.Flag("--high-speed");
+    options.tracePath = args.Value("--trace");
     return true;
 }
 

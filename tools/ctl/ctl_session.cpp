@@ -5,9 +5,11 @@
 #include "app/main/ind_main.h"
 #include "app/main/process_objects.h"
 #include "app/text_util.h"
+#include "clone/clone_error_message.h"
 #include "clone/clone_manager.h"
 #include "clone/line_paced_device.h"
 #include "ctl/commands.h"
+#include "ctl/ctl_settings.h"
 #include "platform/console_stream.h"
 
 #include <cctype>
@@ -83,6 +85,15 @@ Session::Session(const SessionOptions& options)
     // Ports are paced by their line speed even where the system cannot tell
     // what is still waiting to be sent (the simulated radio's terminal).
     SetSerialDeviceFactory(&CreateLinePacedSystemDevice);
+    if (!options.tracePath.empty()) {
+        traceFile_ = std::fopen(options.tracePath.c_str(), "w");
+        if (traceFile_ == nullptr) {
+            traceOk_ = false;
+        } else {
+            trace_ = std::make_unique<TransferTrace>(traceFile_);
+            SetSerialDeviceFactory([this] { return CreateTracingDevice(CreateLinePacedSystemDevice(), *trace_); });
+        }
+    }
 
     ProcessServices services;
     services.environ = EnvironServices{&settings_, &guard_, ScreenSize{1024, 768}};
@@ -111,6 +122,9 @@ Session::Session(const SessionOptions& options)
         return Format("on %s at %s", port.c_str(), driver.WorkingSettings().c_str());
     });
     chain_ = std::make_unique<CloneChain>(*manager_, app.ModelCode(), app.ExtraCode());
+    if (!traceOk_) {
+        console_.Error(OverlayText("GI_Mess_Trace_CannotWrite", options.tracePath));
+    }
 }
 
 Session::~Session()
@@ -119,6 +133,10 @@ Session::~Session()
     manager_.reset();
     objects_.reset();
     SetSerialDeviceFactory(nullptr);
+    trace_.reset();
+    if (traceFile_ != nullptr) {
+        std::fclose(traceFile_);
+    }
     SetTimeService(nullptr);
     SetMessageService(nullptr);
 }
@@ -154,11 +172,18 @@ int Session::Wait(TransferOutcome& outcome)
 {
     if (!loop_.RunUntil([&outcome] { return outcome.finished; }, kLoopLimitMs)) {
         console_.Error("the transfer did not end");
+        if (trace_ != nullptr) {
+            trace_->Note("the transfer did not end");
+        }
         return kExitFailure;
     }
     if (!outcome.reported) {
         console_.Error("the clone manager was busy");
         return kExitFailure;
+    }
+    if (trace_ != nullptr) {
+        const std::string text = CloneErrorText(outcome.code, Env().comPort);
+        trace_->Result(outcome.code, outcome.code == kCloneOk ? "(success)" : "(" + text.substr(0, text.find('\n')) + ")");
     }
     return outcome.code == kCloneOk ? kExitOk : kExitTransferBase + outcome.code;
 }

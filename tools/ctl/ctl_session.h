@@ -10,10 +10,12 @@
 #include "app/memory_settings.h"
 #include "clone/clone_chain.h"
 #include "clone/clone_checks.h"
+#include "clone/transfer_trace.h"
 #include "ctl/ctl_console.h"
 #include "image/eeprom.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -38,6 +40,7 @@ struct SessionOptions {
     bool highSpeed = false;
     uint8_t modelType = 0;  // 0 mpt, 1 cps numbering
     Verbosity verbosity = Verbosity::Normal;
+    std::string tracePath;  // "" for no trace of the transfers
 };
 
 // How a chain of clone operations ended.
@@ -60,6 +63,9 @@ public:
     CloneChain& Chain() { return *chain_; }
     ConsoleOutput& Console() { return console_; }
     const CloneIdentityBlock& Identity() const { return identity_; }
+    // False when a trace was asked for and its file cannot be written (said
+    // already); the command then does nothing.
+    bool TraceOk() const { return traceOk_; }
 
     // Loads the initial image of the numbering variant as the reference
     // image and makes the current image a copy of it.
@@ -85,6 +91,9 @@ private:
     std::unique_ptr<AppImageChecks> imageChecks_;
     std::unique_ptr<indCloneMan> manager_;
     std::unique_ptr<CloneChain> chain_;
+    std::FILE* traceFile_ = nullptr;
+    std::unique_ptr<TransferTrace> trace_;
+    bool traceOk_ = true;
 };
 
 }  // namespace xtr::ctl

@@ -112,6 +112,8 @@ const std::vector<Option>& Options()
         {"--nak", "N", "fault: answer a good write with status N", Byte(&Setup::faults, &SimFaults::ackStatus)},
         {"--stall-after", "N", "fault: stop sending after N data frames", Int(&Setup::faults, &SimFaults::stallAfter, 0, 512)},
         {"--noise", "N", "fault: N noise bytes after every frame", Int(&Setup::faults, &SimFaults::noiseBytes, 0, 1000)},
+        {"--corrupt", "ADDR", "fault: store the byte written at ADDR inverted, yet acknowledge the write",
+         Int(&Setup::faults, &SimFaults::corruptAddress, 0, 0x3FFF)},
         {"--extra-preamble", "N", "fault: N more 0xFE bytes before every frame",
          Int(&Setup::faults, &SimFaults::extraPreamble, 0, 1000)},
         {"--help", nullptr, "show this text", [](Setup& s, const std::string&) { s.help = true; return true; }},
