@@ -25,9 +25,9 @@ protected:
     }
     std::string Dir() const { return dir.Path().string(); }
     CtlRun Ctl(const std::vector<std::string>& args) { return RunCtl(args, Dir()); }
-    std::string Factory(const std::string& name)
+    std::string DemoRadio(const std::string& name)
     {
-        return dir.Write(name, ReadWholeFile(std::string(XTR_SOURCE_DATA_DIR) + "/XTR450MPT.kcl"));
+        return dir.Write(name, ReadWholeFile(std::string(XTR_SOURCE_DATA_DIR) + "/demo-mpt.kcl"));
     }
     // The lines of 'backups' (one per backup).
     int BackupCount(const std::vector<std::string>& args = {})
@@ -48,7 +48,7 @@ protected:
 
 TEST_F(CtlBackupVerify, ReadKeepsABackupAndStillSucceedsWhenItCannot)
 {
-    const std::string image = Factory("radio.kcl");
+    const std::string image = DemoRadio("radio.kcl");
     const std::string out = dir.File("read.kcl");
     {
         ScopedEnv folder("XTR450_BACKUP_DIR", dir.File("backups"));
@@ -90,9 +90,9 @@ TEST_F(CtlBackupVerify, ReadKeepsABackupAndStillSucceedsWhenItCannot)
 TEST_F(CtlBackupVerify, WriteKeepsTheRadioContentsFirstAndChecksWhatItWrote)
 {
     ScopedEnv folder("XTR450_BACKUP_DIR", dir.File("backups"));
-    const std::string before = Factory("before.kcl");
+    const std::string before = DemoRadio("before.kcl");
     ASSERT_EQ(Ctl({"set", before, "CL_Comm_TOTTimer=30"}).status, 0);
-    const std::string file = Factory("file.kcl");
+    const std::string file = DemoRadio("file.kcl");
     const std::string saved = dir.File("saved.kcl");
     RadioSim radio({"--no-wire-time", "--image", before, "--save", saved}, Dir());
     const CtlRun write = Ctl({"write", "--port", radio.Path(), file});
@@ -111,12 +111,12 @@ TEST_F(CtlBackupVerify, WriteKeepsTheRadioContentsFirstAndChecksWhatItWrote)
 TEST_F(CtlBackupVerify, ARadioThatStoresAByteWrongFailsTheWriteBySetting)
 {
     ScopedEnv folder("XTR450_BACKUP_DIR", dir.File("backups"));
-    const std::string file = Factory("file.kcl");
+    const std::string file = DemoRadio("file.kcl");
     // 0x0188 is the first character of the first clone comment.
     RadioSim radio({"--no-wire-time", "--image", file, "--corrupt", "0x0188"}, Dir());
     const CtlRun write = Ctl({"write", "--port", radio.Path(), file});
     EXPECT_EQ(write.status, 4) << write.err;
-    EXPECT_NE(write.out.find("(CL_Comm_CloneComment1): 'Factory defaults' -> ' actory defaults'\n"),
+    EXPECT_NE(write.out.find("(CL_Comm_CloneComment1): 'Demonstration' -> ' emonstration'\n"),
               std::string::npos)
         << write.out;
     EXPECT_NE(write.err.find("The radio does not hold what was written: 1 setting(s) differ"), std::string::npos)
@@ -130,7 +130,7 @@ TEST_F(CtlBackupVerify, ARadioThatStoresAByteWrongFailsTheWriteBySetting)
 TEST_F(CtlBackupVerify, DiffComparesAFileWithTheRadio)
 {
     ScopedEnv folder("XTR450_BACKUP_DIR", dir.File("backups"));
-    const std::string file = Factory("file.kcl");
+    const std::string file = DemoRadio("file.kcl");
     RadioSim radio({"--no-wire-time", "--image", file}, Dir());
     const CtlRun same = Ctl({"diff", file, "--port", radio.Path()});
     EXPECT_EQ(same.status, 0) << same.out << same.err;
@@ -147,7 +147,7 @@ TEST_F(CtlBackupVerify, DiffComparesAFileWithTheRadio)
 TEST_F(CtlBackupVerify, AnImageReadFromTheRadioRoundTripsThroughTheTextExport)
 {
     ScopedEnv folder("XTR450_BACKUP_DIR", dir.File("backups"));
-    const std::string image = Factory("radio.kcl");
+    const std::string image = DemoRadio("radio.kcl");
     ASSERT_EQ(Ctl({"set", image, "CL_Comm_TOTTimer=30", "CL_Comm_CloneComment1=Depot 4",
                    "CT_Conv.CL_PersConv_FreqRx[2]=450.0125"})
                   .status,

@@ -32,7 +32,8 @@ protected:
 
 TEST_F(CtlSettingsText, ExportThenImportIntoACopyIsByteForByteTheSame)
 {
-    for (const auto& [factory, variant] : {std::pair{"XTR450MPT.kcl", "mpt"}, std::pair{"XTR450CPS.kcl", "cps"}}) {
+    for (const auto& [factory, variant] : {std::pair{"XTR450MPT.kcl", "mpt"}, std::pair{"XTR450CPS.kcl", "cps"},
+                                        std::pair{"demo-mpt.kcl", "mpt"}, std::pair{"demo-cps.kcl", "cps"}}) {
         SCOPED_TRACE(factory);
         const std::string original = Copy(factory, "original.kcl");
         const std::string copy = Copy(factory, "copy.kcl");
@@ -53,7 +54,7 @@ TEST_F(CtlSettingsText, ExportThenImportIntoACopyIsByteForByteTheSame)
 
 TEST_F(CtlSettingsText, ImportCarriesChangesIncludingNewChannelsIntoAnotherFile)
 {
-    const std::string changed = Copy("XTR450MPT.kcl", "changed.kcl");
+    const std::string changed = Copy("demo-mpt.kcl", "changed.kcl");
     ASSERT_EQ(Ctl({"set", changed, "CL_Comm_TOTTimer=30", "CL_Comm_OpeningText1=DEPOT",
                    "CT_Conv.CL_PersConv_FreqRx[0]=446.5", "CT_Conv.CL_PersConv_FreqRx[2]=450.0125"})
                   .status,
@@ -63,7 +64,7 @@ TEST_F(CtlSettingsText, ImportCarriesChangesIncludingNewChannelsIntoAnotherFile)
 
     // A new channel's transmit side shows "<-" (as received), which is not
     // a frequency to type: the import gives it the receive frequency.
-    const std::string target = Copy("XTR450MPT.kcl", "target.kcl");
+    const std::string target = Copy("demo-mpt.kcl", "target.kcl");
     const CtlRun imported = Ctl({"import", target, text});
     ASSERT_EQ(imported.status, 0) << imported.err;
     EXPECT_EQ(ReadWholeFile(target), ReadWholeFile(changed));
@@ -71,7 +72,7 @@ TEST_F(CtlSettingsText, ImportCarriesChangesIncludingNewChannelsIntoAnotherFile)
 
 TEST_F(CtlSettingsText, RefusedLinesAreListedAndKeepTheFileUnlessPartial)
 {
-    const std::string file = Copy("XTR450MPT.kcl", "radio.kcl");
+    const std::string file = Copy("demo-mpt.kcl", "radio.kcl");
     const std::string before = ReadWholeFile(file);
     const std::string text = dir.Write("edit.txt",
                                        "# Common settings\n"
@@ -102,8 +103,8 @@ TEST_F(CtlSettingsText, RefusedLinesAreListedAndKeepTheFileUnlessPartial)
 
 TEST_F(CtlSettingsText, DiffListsDifferingSettingsByPageAndName)
 {
-    const std::string a = Copy("XTR450MPT.kcl", "a.kcl");
-    const std::string b = Copy("XTR450MPT.kcl", "b.kcl");
+    const std::string a = Copy("demo-mpt.kcl", "a.kcl");
+    const std::string b = Copy("demo-mpt.kcl", "b.kcl");
     const CtlRun same = Ctl({"diff", a, b});
     EXPECT_EQ(same.status, 0) << same.err;
     EXPECT_EQ(same.out, "");
@@ -120,7 +121,7 @@ TEST_F(CtlSettingsText, DiffListsDifferingSettingsByPageAndName)
 
 TEST_F(CtlSettingsText, ChannelRowsGoThroughCsvAndRefusedFieldsAreListed)
 {
-    const std::string changed = Copy("XTR450MPT.kcl", "changed.kcl");
+    const std::string changed = Copy("demo-mpt.kcl", "changed.kcl");
     ASSERT_EQ(Ctl({"set", changed, "CT_Conv.CL_PersConv_FreqRx[2]=450.0125"}).status, 0);
     const std::string csv = dir.File("channels.csv");
     const CtlRun exported = Ctl({"export", "--csv", "--sheet", "Conventional channels", changed, "-o", csv});
@@ -131,12 +132,12 @@ TEST_F(CtlSettingsText, ChannelRowsGoThroughCsvAndRefusedFieldsAreListed)
 
     // Into a copy of the file it came from: the same bytes; into the
     // factory file: the new channel.
-    const std::string copy = Copy("XTR450MPT.kcl", "copy.kcl");
+    const std::string copy = Copy("demo-mpt.kcl", "copy.kcl");
     ASSERT_EQ(Ctl({"import", "--csv", "--sheet", "GI_Sheet_ConvCh", copy, csv}).status, 0);
     EXPECT_EQ(ReadWholeFile(copy), ReadWholeFile(changed));
 
     // A sheet typed by hand: columns left out and reordered, a quoted field.
-    const std::string target = Copy("XTR450MPT.kcl", "target.kcl");
+    const std::string target = Copy("demo-mpt.kcl", "target.kcl");
     const std::string before = ReadWholeFile(target);
     const std::string typed = dir.Write("typed.csv",
                                         "Row,Transmit (MHz),Receive (MHz)\n"
