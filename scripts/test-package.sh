@@ -25,10 +25,12 @@ if dpkg -s xtr450 >/dev/null 2>&1; then
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get remove -y -qq --purge xtr450 >/dev/null
 fi
 jobs=$(nproc 2>/dev/null || echo 2)
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 echo "-- build and package"
 if [ ! -f build/CMakeCache.txt ]; then
-  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 fi
 cmake --build build -j "$jobs" --target xtr450 xtr450ctl xtr450-radiosim xtr_man
 rm -rf build/package
