@@ -38,6 +38,14 @@ constexpr int32_t kCloneComment1 = 0x0188;
 constexpr int32_t kCloneComment2 = 0x0198;
 constexpr int32_t kCloneCommentLength = 16;
 
+// Two upper-case hexadecimal digits, as "%02X" writes them.
+void AppendHexByte(std::string& text, uint8_t value)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    text.push_back(kDigits[value >> 4]);
+    text.push_back(kDigits[value & 0x0F]);
+}
+
 std::size_t DefaultWrite(const void* data, std::size_t size, std::FILE* file)
 {
     return std::fwrite(data, 1, size, file);
@@ -190,7 +198,7 @@ bool cmcKclFile::WriteContents(EmitText&& emit, RangeList ranges)
             }
             line = Format("%04X%02X", static_cast<unsigned>(a), static_cast<unsigned>(n));
             for (int32_t i = 0; i < n; ++i) {
-                line += Format("%02X", image_->GetByte(a + i));
+                AppendHexByte(line, image_->GetByte(a + i));
             }
             line += lineEnd_;
             if (!emit(line)) {

@@ -7,6 +7,7 @@
 // asked for. Failures are result codes whose messages it shows itself.
 #pragma once
 
+#include "image/eeprom.h"
 #include "image/range_list.h"
 
 #include <cstddef>
@@ -19,7 +20,6 @@
 
 namespace xtr {
 
-class cmcEeprom;
 class LineSource;
 
 // Result codes of a read or write; each non-zero code has an overlay message.
@@ -130,6 +130,9 @@ private:
     void* mapRevisionContext_ = nullptr;
     WriteFunction write_;
     std::string lineEnd_;
+    // The image as it was before the read in progress; kept between reads
+    // so that a file object used again does not allocate it anew.
+    cmcEeprom backup_;
 };
 
 // The map revision check the file commands install: accepts exactly the

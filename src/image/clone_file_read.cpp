@@ -66,15 +66,14 @@ uint8_t cmcKclFile::ReadText(std::string_view text, std::optional<RangeList> ran
 
 uint8_t cmcKclFile::ReadLines(LineSource* lines, std::optional<RangeList> ranges)
 {
-    cmcEeprom backup;
     if (image_ != nullptr) {
-        backup.CopyFrom(*image_);
+        backup_.CopyFrom(*image_);
     }
     std::fill(loadedMap_.begin(), loadedMap_.end(), 0);
 
     const uint8_t code = lines != nullptr ? ReadFrom(*lines, ranges) : static_cast<uint8_t>(kKclFileOpen);
     if (code != kKclOk && image_ != nullptr) {
-        image_->CopyFrom(backup);
+        image_->CopyFrom(backup_);
     }
     ShowError(code);
     return code;
