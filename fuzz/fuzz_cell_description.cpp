@@ -11,16 +11,16 @@
 #include "overlay/gtex.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace {
 
 using xtr::fuzz::Require;
 
-// Named styles the descriptions may use, one of them without end.
-constexpr char kOverlay[] =
-    "#CellModel_Head\n{^B(Color=clBtnFace)(Font=Arial,9,B)}\n"
-    "#CellModel_Value\n{>S($Head)(Color=$00C0FFEE)}\n"
+// Named styles the descriptions may use: the shipped ones, and one that
+// uses itself without end.
+constexpr char kOwnStyles[] =
     "#CellModel_Loop\n($Loop)\n"
     "#CellModel_Empty\n\n"
     "#End_Of_Ovl\n";
@@ -30,9 +30,9 @@ constexpr int kMaxCells = 512;
 struct Setup {
     Setup()
     {
-        gtex.NameText(kOverlay);
+        gtex.NameText(xtr::fuzz::ShippedCellStyles() + kOwnStyles);
         xtr::SetGTex(&gtex);
-        ParseCellDescription("{W(Font=,,,12)}", basic, nullptr, nullptr);
+        ParseCellDescription("{($Page)}", basic, nullptr, nullptr);
     }
     xtr::cmcGTex gtex;
     xtr::cmcCellObj basic;

@@ -25,11 +25,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <memory>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,15 +37,6 @@ namespace {
 using xtr::fuzz::Require;
 
 constexpr int32_t kCloneAreaEnd = 0x1FFF;
-
-std::string ReadData(const std::string& name)
-{
-    std::ifstream file(std::string(XTR_FUZZ_DATA_DIR) + "/" + name, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    Require(file.good() || file.eof(), "the data files can be read");
-    return text.str();
-}
 
 class Host : public xtr::CellHost {
 public:
@@ -77,7 +66,7 @@ struct Setup {
     Setup()
         : env(xtr::kEnvironGuardName, xtr::kEnvironPerUserKey,
               xtr::EnvironServices{&settings, &guard, xtr::ScreenSize{1024, 768}}),
-          host((texts.NameText(ReadData("XTR450.OVL")), texts))
+          host((texts.NameText(xtr::fuzz::ReadDataFile("XTR450.OVL")), texts))
     {
         xtr::SetGTex(&texts);
         xtr::SetEnv(&env);
@@ -90,7 +79,7 @@ struct Setup {
             file.SetImage(&images[variant]);
             file.SetModelCode(0x2527);
             file.SetMapRevisionCheck(xtr::AcceptKnownMapRevision, nullptr);
-            const std::string text = ReadData(files[variant]);
+            const std::string text = xtr::fuzz::ReadDataFile(files[variant]);
             Require(file.ReadText(text) == xtr::kKclOk, "the factory images read");
         }
         // Every cell outside the lists, and every list cell the overlay's
@@ -98,7 +87,7 @@ struct Setup {
         for (std::int32_t id = 0; id < xtr::kCellCount; ++id) {
             cells.push_back({xtr::kCategoryNone, id, 0});
         }
-        const std::string overlay = ReadData("XTR450.OVL");
+        const std::string overlay = xtr::fuzz::ReadDataFile("XTR450.OVL");
         const std::regex reference(R"((CT_[A-Za-z0-9_]+)\.(CL_[A-Za-z0-9_]+))");
         std::set<std::pair<std::uint32_t, std::int32_t>> listCells;
         for (auto it = std::sregex_iterator(overlay.begin(), overlay.end(), reference); it != std::sregex_iterator();

@@ -11,7 +11,9 @@
 #include "ui/model/sheet_items.h"
 #include "ui/model/sheet_style.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,8 +21,7 @@ namespace {
 
 using xtr::fuzz::Require;
 
-constexpr char kStyles[] =
-    "#CellModel_Head\n{^B(Color=clBtnFace)(Font=Arial,9,B)}\n"
+constexpr char kOwnStyles[] =
     "#CellModel_Loop\n($Loop)\n"
     "#End_Of_Ovl\n";
 
@@ -54,7 +55,36 @@ std::string SheetOverlay(std::string_view input)
     if (line < 2) {
         text += line == 1 ? "\n#S_Cells\n" : "";
     }
-    return text + kStyles;
+    return text + xtr::fuzz::ShippedCellStyles() + kOwnStyles;
+}
+
+// Loops only repeat the rows they hold, so long ones slow the search down
+// without reaching anything new (the row limits have tests of their own):
+// inputs whose loops could repeat rows more than this are skipped.
+constexpr long kMaxRepeats = 256;
+
+bool LoopsStaySmall(std::string_view input)
+{
+    long repeats = 1;
+    std::size_t start = 0;
+    while (start < input.size()) {
+        std::size_t end = input.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = input.size();
+        }
+        const std::string_view line = input.substr(start, end - start);
+        for (std::string_view item : xtr::ParenItems(line)) {
+            if (xtr::ItemHasKey(item, "LoopFrom")) {
+                const std::optional<int> count = xtr::ItemCount(item, "LoopFrom");
+                repeats *= count && *count > 1 ? std::min<long>(*count, kMaxRepeats + 1) : 1;
+                if (repeats > kMaxRepeats) {
+                    return false;
+                }
+            }
+        }
+        start = end + 1;
+    }
+    return true;
 }
 
 void CheckBuilt(xtr::cuiSheet& sheet)
@@ -95,6 +125,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         (void)xtr::ItemCount(item, "LoopFrom");
     }
 
+    if (!LoopsStaySmall(input)) {
+        return 0;
+    }
     xtr::cmcGTex texts;
     texts.NameText(SheetOverlay(input));
     xtr::SetGTex(&texts);

@@ -9,6 +9,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -37,6 +39,39 @@ public:
     bool answerYes = false;
     int shown = 0;
 };
+
+// The whole of a data file shipped with the program, read once by a target's
+// set-up.
+inline std::string ReadDataFile(const std::string& name)
+{
+    std::ifstream file(std::string(XTR_FUZZ_DATA_DIR) + "/" + name, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    Require(file.good() || file.eof(), "the data files can be read");
+    return text.str();
+}
+
+// The named cell styles of the shipped overlay ("#CellModel_..." entries),
+// so that descriptions written like the shipped ones find their styles.
+inline const std::string& ShippedCellStyles()
+{
+    static const std::string styles = [] {
+        std::istringstream overlay(ReadDataFile("XTR450.OVL"));
+        std::string text;
+        std::string line;
+        bool inStyle = false;
+        while (std::getline(overlay, line)) {
+            if (line.size() >= 2 && line[0] == '#') {
+                inStyle = line.rfind("#CellModel_", 0) == 0;
+            }
+            if (inStyle) {
+                text += line + "\n";
+            }
+        }
+        return text;
+    }();
+    return styles;
+}
 
 // Thrown out of a fatal error instead of ending the process.
 struct FatalStop {

@@ -28,7 +28,7 @@ std::string TreeOverlay(std::string_view input)
     if (end != std::string_view::npos) {
         text.append(input.substr(end + 1));
     }
-    return text + "\n#CellModel_Head\n{^B(Color=clBtnFace)}\n#End_Of_Ovl\n";
+    return text + "\n" + xtr::fuzz::ShippedCellStyles() + "#End_Of_Ovl\n";
 }
 
 }  // namespace
