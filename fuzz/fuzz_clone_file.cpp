@@ -1,4 +1,4 @@
-// Feeds arbitrary bytes to the clone file reader as a file, with and without
+// Feeds arbitrary bytes to the clone file reader as a file's text, with and without
 // the clone-area range list. Whatever the bytes, the reader must not crash,
 // must answer a known code, must leave the image exactly as it was when it
 // fails, and on a complete read must not touch anything outside the clone area.
@@ -9,12 +9,10 @@
 #include "overlay/gtex.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <optional>
-#include <random>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -32,43 +30,37 @@ public:
     }
 };
 
-void WriteBytes(const std::string& path, const void* data, std::size_t size)
-{
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr || std::fwrite(data, 1, size, file) != size || std::fclose(file) != 0) {
-        std::abort();
-    }
-}
-
 struct Setup {
     Setup()
     {
-        dir = std::filesystem::temp_directory_path() / ("xtr-fuzz-clone-" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(dir);
-        const std::string overlay = (dir / "XTR450.OVL").string();
-        WriteBytes(overlay, kOverlay, sizeof kOverlay - 1);
-        input = (dir / "input.kcl").string();
-        gtex.NameFile(overlay);
+        gtex.NameText(kOverlay);
         xtr::SetGTex(&gtex);
         xtr::SetMessageService(&messages);
         original.SetSize(0x4000);
         for (int32_t a = 0; a < original.Size(); ++a) {
             original.SetByte(a, static_cast<uint8_t>(a * 7 + 3));
         }
+        image.SetSize(original.Size());
+        for (xtr::cmcKclFile& file : files) {
+            file.SetImage(&image);
+            file.SetModelCode(0x2527);
+            file.SetExtraCode(0);
+            file.SetMapRevisionCheck(xtr::AcceptKnownMapRevision, nullptr);
+        }
     }
     ~Setup()
     {
         xtr::SetMessageService(nullptr);
         xtr::SetGTex(nullptr);
-        std::error_code ec;
-        std::filesystem::remove_all(dir, ec);
     }
 
-    std::filesystem::path dir;
-    std::string input;
     xtr::cmcGTex gtex;
     SilentMessages messages;
     xtr::cmcEeprom original;
+    xtr::cmcEeprom image;
+    // One reader without and one with the range list, used again for every
+    // input; each read starts afresh.
+    xtr::cmcKclFile files[2];
 };
 
 }  // namespace
@@ -76,18 +68,15 @@ struct Setup {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
 {
     static Setup setup;
-    WriteBytes(setup.input, data, size);
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    xtr::cmcEeprom& image = setup.image;
 
     for (const bool withRanges : {false, true}) {
-        xtr::cmcEeprom image;
         image.CopyFrom(setup.original);
-        xtr::cmcKclFile file;
-        file.SetImage(&image);
-        file.SetModelCode(0x2527);
-        file.SetExtraCode(0);
-        file.SetMapRevisionCheck(xtr::AcceptKnownMapRevision, nullptr);
+        xtr::cmcKclFile& file = setup.files[withRanges ? 1 : 0];
+        file.SetMapRevision(-1);
         const auto ranges = withRanges ? std::optional<xtr::RangeList>(xtr::kCloneAreaRanges) : std::nullopt;
-        const uint8_t code = file.Read(setup.input, ranges);
+        const uint8_t code = file.ReadText(text, ranges);
         if (code > xtr::kKclData || code == xtr::kKclFileAccess) {
             std::abort();
         }

@@ -1,4 +1,4 @@
-// Fuzz target for the overlay text store: any bytes as an overlay file. The
+// Fuzz target for the overlay text store: any bytes as an overlay. The
 // store may find no entries in them, but must never crash or hang; texts it
 // says exist must read the same in any order, and all lines of an entry must
 // be its body lines joined. Lookups of texts that exist are never fatal.
@@ -6,9 +6,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -16,32 +13,6 @@ namespace {
 
 constexpr int kMaxWalk = 64;
 constexpr std::size_t kMaxNames = 6;
-
-// One overlay file per fuzzing process, removed when the process ends.
-class TempOverlay {
-public:
-    TempOverlay()
-    {
-        std::random_device random;
-        const auto name = "xtr450-fuzz-overlay-" + std::to_string(random()) + ".OVL";
-        path_ = (std::filesystem::temp_directory_path() / name).string();
-    }
-    ~TempOverlay()
-    {
-        std::error_code ec;
-        std::filesystem::remove(path_, ec);
-    }
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-const std::string& OverlayPath()
-{
-    static const TempOverlay overlay;
-    return overlay.Path();
-}
 
 // Names the input's header lines seem to give, picked out plainly; the store
 // decides which of them really name an entry. Two names a real overlay has
@@ -113,12 +84,10 @@ void Exercise(xtr::cmcGTex& store, const std::string& name)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    {
-        std::ofstream out(OverlayPath(), std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
+    // The store reads the bytes from memory by the same line rules as from a
+    // file; no file system is touched.
     xtr::cmcGTex store;
-    store.NameFile(OverlayPath());
+    store.NameText(bytes);
     for (const std::string& name : CandidateNames(bytes)) {
         Exercise(store, name);
     }

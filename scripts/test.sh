@@ -35,13 +35,18 @@ if [ -n "$(ls fuzz/*.cpp 2>/dev/null)" ]; then
   fuzzers=$(for src in fuzz/*.cpp; do basename "$src" .cpp; done)
   # shellcheck disable=SC2086
   cmake --build build-fuzz -j "$jobs" --target $fuzzers
+  # A few seconds per target keep the stage about a minute long; the long
+  # run is scripts/fuzz-long.sh.
   for src in fuzz/*.cpp; do
     name=$(basename "$src" .cpp)
     corpus=fuzz/corpus/$name
     work=$(mktemp -d)
     [ -d "$corpus" ] && cp -r "$corpus"/. "$work"/
+    dict=()
+    [ -f "fuzz/dict/$name.dict" ] && dict=(-dict="fuzz/dict/$name.dict")
     echo "-- $name"
-    build-fuzz/bin/"$name" -max_total_time="${XTR_FUZZ_SECONDS:-20}" -print_final_stats=0 "$work" 2>&1 | tail -n 2
+    build-fuzz/bin/"$name" -max_total_time="${XTR_FUZZ_SECONDS:-8}" -max_len=4096 "${dict[@]}" \
+      -print_final_stats=0 "$work" 2>&1 | tail -n 2
     rm -rf "$work"
   done
 fi

@@ -37,10 +37,15 @@ bool CodecPlainText(cmcCellCapsule& rq, int& editorKind, std::uint8_t* field, in
 {
     bool changed = false;
     if (rq.commitMode == cellcommit::kStore || rq.commitMode == cellcommit::kPreview) {
+        // A typed character the field cannot show (a control character, a
+        // byte of a double-byte character) is stored as the blank it would
+        // show as, so that what is stored is what reads back.
         const std::string& text = rq.editText;
         for (int i = 0; i < length; ++i) {
-            field[i] = i < static_cast<int>(text.size()) ? static_cast<std::uint8_t>(text[static_cast<std::size_t>(i)])
-                                                         : static_cast<std::uint8_t>(' ');
+            const std::uint8_t c = i < static_cast<int>(text.size())
+                                       ? static_cast<std::uint8_t>(text[static_cast<std::size_t>(i)])
+                                       : static_cast<std::uint8_t>(' ');
+            field[i] = c >= 32 && c <= 126 ? c : static_cast<std::uint8_t>(' ');
         }
         changed = true;
     }

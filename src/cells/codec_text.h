@@ -10,7 +10,8 @@
 namespace xtr {
 
 // A field of `length` bytes holding printable ASCII, padded with blanks.
-// Bytes outside 32..126 show as blanks; trailing blanks are not shown.
+// Bytes outside 32..126 show as blanks (the radio's own stay in the image;
+// typed ones are stored as blanks); trailing blanks are not shown.
 bool CodecPlainText(cmcCellCapsule& rq, int& editorKind, std::uint8_t* field, int length);
 
 // `digits` hexadecimal digits, the first in the highest nibble of value.

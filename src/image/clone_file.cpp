@@ -8,6 +8,7 @@
 #include "image/eeprom.h"
 #include "overlay/gtex.h"
 #include "platform/replace_file.h"
+#include "platform/text_line_end.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -37,6 +38,14 @@ constexpr int32_t kCloneComment1 = 0x0188;
 constexpr int32_t kCloneComment2 = 0x0198;
 constexpr int32_t kCloneCommentLength = 16;
 
+// Two upper-case hexadecimal digits, as "%02X" writes them.
+void AppendHexByte(std::string& text, uint8_t value)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    text.push_back(kDigits[value >> 4]);
+    text.push_back(kDigits[value & 0x0F]);
+}
+
 std::size_t DefaultWrite(const void* data, std::size_t size, std::FILE* file)
 {
     return std::fwrite(data, 1, size, file);
@@ -61,7 +70,7 @@ std::string CommentLineText(const std::string& comment)
 
 }  // namespace
 
-cmcKclFile::cmcKclFile() : write_(DefaultWrite) {}
+cmcKclFile::cmcKclFile() : write_(DefaultWrite), lineEnd_(NativeTextLineEnd()) {}
 
 void cmcKclFile::SetImage(cmcEeprom* image)
 {
@@ -131,7 +140,7 @@ uint8_t cmcKclFile::WriteTo(const std::string& requestedPath, RangeList ranges)
     if (file == nullptr) {
         return kKclFileOpen;
     }
-    bool ok = WriteContents(file, ranges);
+    bool ok = WriteContents([&](std::string_view text) { return Emit(file, text); }, ranges);
     ok = ok && FlushFileToDisk(file);
     ok = std::fclose(file) == 0 && ok;
     ok = ok && MoveOverFile(tempPath, path);
@@ -147,14 +156,28 @@ bool cmcKclFile::Emit(std::FILE* file, std::string_view text)
     return write_(text.data(), text.size(), file) == text.size();
 }
 
-bool cmcKclFile::WriteContents(std::FILE* file, RangeList ranges)
+std::string cmcKclFile::WriteText(RangeList ranges)
 {
-    if (!Emit(file, Format("%04X%04X\n", static_cast<unsigned>(modelCode_), static_cast<unsigned>(extraCode_)))) {
+    std::string text;
+    WriteContents(
+        [&text](std::string_view piece) {
+            text += piece;
+            return true;
+        },
+        ranges);
+    return text;
+}
+
+template <typename EmitText>
+bool cmcKclFile::WriteContents(EmitText&& emit, RangeList ranges)
+{
+    const char* end = lineEnd_.c_str();
+    if (!emit(Format("%04X%04X%s", static_cast<unsigned>(modelCode_), static_cast<unsigned>(extraCode_), end))) {
         return false;
     }
     if (headerMode_ == 1) {
-        if (!Emit(file, Format("#%s%s\n", "Comment=", CommentLineText(comment_).c_str())) ||
-            !Emit(file, Format("#%s%d\n", "MapRev=", mapRevision_))) {
+        if (!emit(Format("#%s%s%s", "Comment=", CommentLineText(comment_).c_str(), end)) ||
+            !emit(Format("#%s%d%s", "MapRev=", mapRevision_, end))) {
             return false;
         }
     }
@@ -175,10 +198,10 @@ bool cmcKclFile::WriteContents(std::FILE* file, RangeList ranges)
             }
             line = Format("%04X%02X", static_cast<unsigned>(a), static_cast<unsigned>(n));
             for (int32_t i = 0; i < n; ++i) {
-                line += Format("%02X", image_->GetByte(a + i));
+                AppendHexByte(line, image_->GetByte(a + i));
             }
-            line += '\n';
-            if (!Emit(file, line)) {
+            line += lineEnd_;
+            if (!emit(line)) {
                 ok = false;
                 return false;
             }

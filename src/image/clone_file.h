@@ -7,6 +7,7 @@
 // asked for. Failures are result codes whose messages it shows itself.
 #pragma once
 
+#include "image/eeprom.h"
 #include "image/range_list.h"
 
 #include <cstddef>
@@ -19,7 +20,7 @@
 
 namespace xtr {
 
-class cmcEeprom;
+class LineSource;
 
 // Result codes of a read or write; each non-zero code has an overlay message.
 enum KclError : uint8_t {
@@ -74,6 +75,15 @@ public:
     // coverage is left to the caller (Coverage). A failed read leaves the
     // image exactly as it was. Shows the message of a non-zero result.
     uint8_t Read(const std::string& path, std::optional<RangeList> ranges = std::nullopt);
+    // The same read from the text of a file held in memory.
+    uint8_t ReadText(std::string_view text, std::optional<RangeList> ranges = std::nullopt);
+
+    // The text Write puts into the file, line ends included.
+    std::string WriteText(RangeList ranges);
+    // The line end written after every line: the system's own for text files
+    // by default (CR LF on Windows, LF elsewhere). Reading takes either.
+    void SetLineEnd(std::string_view lineEnd) { lineEnd_ = lineEnd; }
+    const std::string& LineEnd() const { return lineEnd_; }
 
     // Compares the addresses loaded by the last read with the range list:
     // 0 when equal, 8 when anything outside the list was loaded, else 7.
@@ -96,9 +106,12 @@ public:
 
 private:
     uint8_t WriteTo(const std::string& path, RangeList ranges);
-    bool WriteContents(std::FILE* file, RangeList ranges);
+    // Hands the file's text to emit piece by piece; stops when emit fails.
+    template <typename EmitText>
+    bool WriteContents(EmitText&& emit, RangeList ranges);
     bool Emit(std::FILE* file, std::string_view text);
-    uint8_t ReadFrom(std::FILE* file, std::optional<RangeList> ranges);
+    uint8_t ReadLines(LineSource* lines, std::optional<RangeList> ranges);
+    uint8_t ReadFrom(LineSource& lines, std::optional<RangeList> ranges);
     uint8_t CheckFamilyLine(std::string_view line) const;
     uint8_t StoreRecord(std::string_view record);
 
@@ -116,6 +129,10 @@ private:
     MapRevisionCheck mapRevisionCheck_ = nullptr;
     void* mapRevisionContext_ = nullptr;
     WriteFunction write_;
+    std::string lineEnd_;
+    // The image as it was before the read in progress; kept between reads
+    // so that a file object used again does not allocate it anew.
+    cmcEeprom backup_;
 };
 
 // The map revision check the file commands install: accepts exactly the

@@ -5,6 +5,7 @@
 
 #include "app/text_util.h"
 #include "image/eeprom.h"
+#include "image/line_source.h"
 
 #include <algorithm>
 #include <climits>
@@ -20,51 +21,6 @@ constexpr std::size_t kMinRecordChars = 8;
 constexpr std::size_t kMaxRecordChars = 516;
 // The family line: eight digits and the line end.
 constexpr std::size_t kFamilyLineChars = 9;
-
-// Reads the file a line at a time with the line end kept, the way a text-mode
-// stream hands it over on every system: a carriage return just before a line
-// feed is dropped. The file is opened in binary mode so that this holds on
-// POSIX systems too.
-class LineReader {
-public:
-    explicit LineReader(std::FILE* file) : file_(file) {}
-
-    // False at the end of the file (or on a read error, see Failed).
-    bool Next(std::string& line)
-    {
-        line.clear();
-        for (;;) {
-            if (pos_ == len_) {
-                len_ = std::fread(buffer_, 1, sizeof buffer_, file_);
-                pos_ = 0;
-                if (len_ == 0) {
-                    return !line.empty();
-                }
-            }
-            const char* start = buffer_ + pos_;
-            const auto* end = static_cast<const char*>(std::memchr(start, '\n', len_ - pos_));
-            if (end == nullptr) {
-                line.append(start, len_ - pos_);
-                pos_ = len_;
-                continue;
-            }
-            line.append(start, static_cast<std::size_t>(end - start) + 1);
-            pos_ += static_cast<std::size_t>(end - start) + 1;
-            if (line.size() >= 2 && line[line.size() - 2] == '\r') {
-                line.erase(line.size() - 2, 1);
-            }
-            return true;
-        }
-    }
-
-    bool Failed() const { return std::ferror(file_) != 0; }
-
-private:
-    std::FILE* file_;
-    char buffer_[4096];
-    std::size_t pos_ = 0;
-    std::size_t len_ = 0;
-};
 
 bool IsDecimalDigit(char c) { return c >= '0' && c <= '9'; }
 
@@ -92,27 +48,39 @@ int32_t ParseMapRevision(const std::string& line)
 
 uint8_t cmcKclFile::Read(const std::string& path, std::optional<RangeList> ranges)
 {
-    cmcEeprom backup;
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        return ReadLines(nullptr, ranges);
+    }
+    FileLineSource lines(file);
+    const uint8_t code = ReadLines(&lines, ranges);
+    std::fclose(file);
+    return code;
+}
+
+uint8_t cmcKclFile::ReadText(std::string_view text, std::optional<RangeList> ranges)
+{
+    TextLineSource lines(text);
+    return ReadLines(&lines, ranges);
+}
+
+uint8_t cmcKclFile::ReadLines(LineSource* lines, std::optional<RangeList> ranges)
+{
     if (image_ != nullptr) {
-        backup.CopyFrom(*image_);
+        backup_.CopyFrom(*image_);
     }
     std::fill(loadedMap_.begin(), loadedMap_.end(), 0);
 
-    uint8_t code = kKclFileOpen;
-    if (std::FILE* file = std::fopen(path.c_str(), "rb")) {
-        code = ReadFrom(file, ranges);
-        std::fclose(file);
-    }
+    const uint8_t code = lines != nullptr ? ReadFrom(*lines, ranges) : static_cast<uint8_t>(kKclFileOpen);
     if (code != kKclOk && image_ != nullptr) {
-        image_->CopyFrom(backup);
+        image_->CopyFrom(backup_);
     }
     ShowError(code);
     return code;
 }
 
-uint8_t cmcKclFile::ReadFrom(std::FILE* file, std::optional<RangeList> ranges)
+uint8_t cmcKclFile::ReadFrom(LineSource& lines, std::optional<RangeList> ranges)
 {
-    LineReader lines(file);
     std::string line;
     if (!lines.Next(line)) {
         return lines.Failed() ? kKclFileOpen : kKclFormat;

@@ -17,7 +17,7 @@ const char kEndOfOverlay[] = "End_Of_Ovl";
 // for again and again are found after a few comparisons.
 constexpr int kStayPositions = 10;
 
-enum SourceKind { kNoSource = 0, kFileSource = 2 };
+enum SourceKind { kNoSource = 0, kTextSource = 1, kFileSource = 2 };
 
 struct IndexNode {
     std::string name;
@@ -210,6 +210,16 @@ int cmcGTex::NameFile(const std::string& path)
     }
     impl_->sourceKind = kFileSource;
     impl_->path = path;
+    return 1;
+}
+
+int cmcGTex::NameText(std::string text)
+{
+    if (impl_->sourceKind != kNoSource) {
+        return 0;
+    }
+    impl_->sourceKind = kTextSource;
+    impl_->file.OpenText(std::move(text));
     return 1;
 }
 

@@ -30,6 +30,10 @@ public:
 
     // Only the first call has an effect (returns 1); later calls return 0.
     int NameFile(const std::string& path);
+    // Reads the overlay from text held in memory instead of a file, with the
+    // same rules; counts as naming the source (only the first call of this or
+    // NameFile has an effect).
+    int NameText(std::string text);
     const std::string& FilePath() const;
 
     // Body line n (from 0) of the named entry, without its line end.

@@ -19,15 +19,27 @@ OverlayFile::~OverlayFile()
 
 bool OverlayFile::Open(const std::string& path)
 {
-    if (file_ != nullptr) {
+    if (IsOpen()) {
         return true;
     }
     file_ = std::fopen(path.c_str(), "rb");
     return file_ != nullptr;
 }
 
+void OverlayFile::OpenText(std::string text)
+{
+    if (IsOpen()) {
+        return;
+    }
+    inMemory_ = true;
+    block_.assign(text.begin(), text.end());
+    blockStart_ = 0;
+    blockLength_ = block_.size();
+}
+
 bool OverlayFile::LoadBlock(std::int64_t offset)
 {
+    // A text in memory is one block: what lies outside it is past the end.
     if (file_ == nullptr || offset < 0) {
         return false;
     }

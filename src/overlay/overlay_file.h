@@ -2,7 +2,9 @@
 // is opened in binary and the line-end handling is done here, so the overlay
 // reads the same on every operating system: a carriage return directly before
 // a line feed is dropped, a line ends at its line feed, and a line longer than
-// the line limit comes back as several lines.
+// the line limit comes back as several lines. The same lines can come from a
+// text held in memory (tools and fuzzing read an overlay without a file); it
+// is then one block that covers the whole text.
 #pragma once
 
 #include <cstddef>
@@ -25,7 +27,9 @@ public:
     OverlayFile& operator=(const OverlayFile&) = delete;
 
     bool Open(const std::string& path);
-    bool IsOpen() const { return file_ != nullptr; }
+    // Reads the lines of text instead of a file. Only before Open.
+    void OpenText(std::string text);
+    bool IsOpen() const { return file_ != nullptr || inMemory_; }
 
     // Reads the line that starts at offset. text receives its characters and,
     // when the line has one, its line end as a single "\n"; next receives the
@@ -44,6 +48,7 @@ private:
     bool LoadBlock(std::int64_t offset);
 
     std::FILE* file_ = nullptr;
+    bool inMemory_ = false;
     std::vector<char> block_;
     std::int64_t blockStart_ = 0;
     std::size_t blockLength_ = 0;

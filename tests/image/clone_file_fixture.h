@@ -78,13 +78,24 @@ protected:
         reader.SetMapRevisionCheck(AcceptKnownMapRevision, nullptr);
     }
 
-    // Reads text as a clone file into target. A failed read must leave the
-    // target exactly as it was and show one message.
+    // Reads text as a clone file into target, once from memory and once from
+    // a file: both must answer alike. A failed read must leave the target
+    // exactly as it was and show one message.
     uint8_t ReadText(const std::string& text, std::optional<RangeList> ranges = RangeList(kCloneAreaRanges))
     {
         const cmcEeprom before = Copy(target);
-        const std::size_t shown = messages.asked.size();
+        std::size_t shown = messages.asked.size();
+        const uint8_t fromMemory = reader.ReadText(text, ranges);
+        const cmcEeprom readFromMemory = Copy(target);
+        if (fromMemory != kKclOk) {
+            EXPECT_TRUE(target.Equals(before)) << "image changed by a failed read of:\n" << text.substr(0, 200);
+            EXPECT_EQ(messages.asked.size(), shown + 1);
+        }
+        target.CopyFrom(before);
+        shown = messages.asked.size();
         const uint8_t code = reader.Read(dir.Write("in.kcl", text), ranges);
+        EXPECT_EQ(code, fromMemory) << "file and memory differ on:\n" << text.substr(0, 200);
+        EXPECT_TRUE(target.Equals(readFromMemory)) << "file and memory load differently:\n" << text.substr(0, 200);
         if (code != kKclOk) {
             EXPECT_TRUE(target.Equals(before)) << "image changed by a failed read of:\n" << text.substr(0, 200);
             EXPECT_EQ(messages.asked.size(), shown + 1);

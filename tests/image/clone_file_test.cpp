@@ -187,7 +187,7 @@ TEST_F(CloneFileTest, MissingFileIsAnOpenError)
 
 TEST_F(CloneFileTest, ErrorMessageIsHeadlineAndCodeText)
 {
-    EXPECT_EQ(ReadText("25280000\n"), kKclModel);
+    EXPECT_EQ(reader.ReadText("25280000\n"), kKclModel);
     ASSERT_EQ(messages.asked.size(), 1u);
     EXPECT_EQ(messages.asked[0].caption, "Radio Cloner");
     EXPECT_EQ(messages.asked[0].text, "The file could not be used.\n\nwrong model");

@@ -1,6 +1,7 @@
 // Writing clone files: layout of the records, the header lines, and that a
 // failed save never costs the user the file that was there before.
 #include "clone_file_fixture.h"
+#include "platform/text_line_end.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -39,6 +40,9 @@ protected:
     {
         writer.SetImage(&source);
         writer.SetModelCode(0x2527);
+        // The layout tests compare with LF text; the system's own line end
+        // has a test of its own.
+        writer.SetLineEnd("\n");
     }
 
     std::string WriteAndLoad(RangeList ranges)
@@ -76,6 +80,30 @@ TEST_F(CloneFileWriteTest, RecordsStopAtBlockBoundariesAndRangeEnds)
     EXPECT_EQ(WriteAndLoad(firstOutside), "25270000\n#Comment=\n#MapRev=-1\n");
     const RangePair ended[] = {{0x20, 0x2F}, {5, 4}, {0x30, 0x3F}};
     EXPECT_EQ(WriteAndLoad(ended), "25270000\n#Comment=\n#MapRev=-1\n" + RecordLine(source, 0x20, 16));
+}
+
+TEST_F(CloneFileWriteTest, LinesEndAsTheSystemsTextFilesDoAndReadBack)
+{
+    EXPECT_EQ(cmcKclFile().LineEnd(), NativeTextLineEnd());
+    writer.SetMapRevision(kKclMapRevision);
+    writer.SetComment("crlf");
+    const std::string lf = WriteAndLoad(kCloneAreaRanges);
+    EXPECT_EQ(writer.WriteText(kCloneAreaRanges), lf);
+
+    writer.SetLineEnd("\r\n");
+    const std::string crlf = WriteAndLoad(kCloneAreaRanges);
+    std::string expected;
+    for (char c : lf) {
+        expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    EXPECT_EQ(crlf, expected);
+    EXPECT_EQ(writer.WriteText(kCloneAreaRanges), crlf);
+    EXPECT_EQ(reader.Read(dir.File("out.kcl"), RangeList(kCloneAreaRanges)), kKclOk);
+    for (int32_t a = 0; a <= 0x1FFF; ++a) {
+        ASSERT_EQ(target.GetByte(a), source.GetByte(a)) << a;
+    }
+    EXPECT_EQ(reader.MapRevision(), kKclMapRevision);
+    EXPECT_TRUE(messages.asked.empty());
 }
 
 TEST_F(CloneFileWriteTest, CommentStaysOneLine)

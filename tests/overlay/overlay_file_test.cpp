@@ -74,24 +74,41 @@ TEST(OverlayFile, ReadsLinesLikeTheByteByByteRules)
             bytes.resize(bytes.size() - random() % 3);  // cut short
         }
         const std::vector<Line> expected = ReferenceLines(bytes);
-        OverlayFile file;
-        ASSERT_TRUE(file.Open(dir.Write("round" + std::to_string(round), bytes)));
-        std::int64_t offset = 0;
-        std::string text;
-        std::int64_t next = 0;
-        for (const Line& line : expected) {
-            ASSERT_TRUE(file.ReadLine(offset, text, next)) << "round " << round << " offset " << offset;
-            ASSERT_EQ(text, line.text) << "round " << round << " offset " << offset;
-            ASSERT_EQ(next, line.next);
-            offset = next;
+        // The same bytes from a file (read in blocks) and from memory.
+        OverlayFile onDisk;
+        ASSERT_TRUE(onDisk.Open(dir.Write("round" + std::to_string(round), bytes)));
+        OverlayFile inMemory;
+        inMemory.OpenText(bytes);
+        ASSERT_TRUE(inMemory.IsOpen());
+        for (OverlayFile* file : {&onDisk, &inMemory}) {
+            const char* source = file == &onDisk ? "file" : "memory";
+            std::int64_t offset = 0;
+            std::string text;
+            std::int64_t next = 0;
+            for (const Line& line : expected) {
+                ASSERT_TRUE(file->ReadLine(offset, text, next)) << source << " round " << round << " offset " << offset;
+                ASSERT_EQ(text, line.text) << source << " round " << round << " offset " << offset;
+                ASSERT_EQ(next, line.next) << source;
+                offset = next;
+            }
+            EXPECT_FALSE(file->ReadLine(offset, text, next)) << source;
+            // Going back to any earlier line reads it the same way again.
+            const Line& some = expected[expected.size() / 2];
+            const std::int64_t start = expected[expected.size() / 2 - 1].next;
+            ASSERT_TRUE(file->ReadLine(start, text, next)) << source;
+            EXPECT_EQ(text, some.text) << source;
         }
-        EXPECT_FALSE(file.ReadLine(offset, text, next));
-        // Going back to any earlier line reads it the same way again.
-        const Line& some = expected[expected.size() / 2];
-        const std::int64_t start = expected[expected.size() / 2 - 1].next;
-        ASSERT_TRUE(file.ReadLine(start, text, next));
-        EXPECT_EQ(text, some.text);
     }
+}
+
+TEST(OverlayFile, EmptyTextInMemoryHasNoLines)
+{
+    OverlayFile empty;
+    empty.OpenText("");
+    std::string text;
+    std::int64_t next = -1;
+    EXPECT_FALSE(empty.ReadLine(0, text, next));
+    EXPECT_EQ(next, 0);
 }
 
 TEST(OverlayFile, CarriageReturnAndLineFeedAcrossTheLimit)

@@ -161,14 +161,21 @@ TEST(SheetLayout, OnlySaccLinesFollowTheImageOptionBit)
     EXPECT_EQ(LinesOf(*Built<iuiSh_Common>(*overlay, nullptr)), (std::vector<int>{0, 4}));
 }
 
-TEST(SheetLayout, EntryEndsAtNextHeaderOrEndOfFile)
+TEST(SheetLayout, EntryEndsAtNextHeader)
 {
-    // "#" starts the next entry even as a body line of its own; the last
-    // entry of a file ends with the file.
-    auto overlay = test::OverlayGuard::FromText(test::SheetEntries("S", "", "", {"A", "B"}));
-    EXPECT_EQ(LinesOf(*Built(*overlay)), (std::vector<int>{0, 1}));
-    overlay = test::OverlayGuard::FromText(test::SheetEntries("S", "", "", {"A", "#", "B"}) + "#End\n");
+    // "#" starts the next entry even as a body line of its own.
+    auto overlay = test::OverlayGuard::FromText(test::SheetEntries("S", "", "", {"A", "#", "B"}) + "#End\n");
     EXPECT_EQ(LinesOf(*Built(*overlay)), (std::vector<int>{0}));
+}
+
+TEST(SheetLayoutDeathTest, LayoutRunningIntoTheEndOfTheFileIsFatal)
+{
+    // The layout is the last entry and no header ends it: the overlay is
+    // incomplete, and the sheet is not shown in part.
+    auto overlay = test::OverlayGuard::FromText(test::SheetEntries("S", "", "", {"A", "B"}));
+    EXPECT_EXIT(Built(*overlay), ::testing::ExitedWithCode(3), "'S_Cells' was not found");
+    overlay = test::OverlayGuard::FromText(test::SheetEntries("S", "", "", {"A", "B"}) + "C");
+    EXPECT_EXIT(Built(*overlay), ::testing::ExitedWithCode(3), "'S_Cells' was not found");
 }
 
 TEST(SheetLayoutDeathTest, LayoutWithoutCellsIsFatal)
@@ -179,9 +186,10 @@ TEST(SheetLayoutDeathTest, LayoutWithoutCellsIsFatal)
     EXPECT_EXIT(Built(*overlay), ::testing::ExitedWithCode(3), "Illegal Cell assign");
     overlay = SheetOverlay({});
     EXPECT_EXIT(Built(*overlay), ::testing::ExitedWithCode(3), "Illegal Cell assign");
-    // An empty layout entry at the end of the file, and a missing one.
+    // An empty layout entry at the end of the file is as good as a missing
+    // one (see LayoutRunningIntoTheEndOfTheFileIsFatal).
     overlay = test::OverlayGuard::FromText(test::SheetEntries("S", "", "", {}));
-    EXPECT_EXIT(Built(*overlay), ::testing::ExitedWithCode(3), "Illegal Cell assign");
+    EXPECT_EXIT(Built(*overlay), ::testing::ExitedWithCode(3), "'S_Cells' was not found");
     overlay = test::OverlayGuard::FromText("#S_Style\n\n#S_BasicCell\n\n#End\n");
     EXPECT_EXIT(Built(*overlay), ::testing::ExitedWithCode(3), "'S_Cells' was not found");
     // A loop count far beyond any real list would exhaust memory.

@@ -195,6 +195,9 @@ int FactoryShop::Write(const cmcEeprom& image, const std::string& path)
     file.SetExtraCode(kExtraCode);
     file.SetMapRevision(kKclMapRevision);
     file.SetComment(CloneFileComment(copy));
+    // The shipped files are the same bytes on every system the generator
+    // runs on (the repository keeps them with LF line ends).
+    file.SetLineEnd("\n");
     return file.Write(path, RangeList(kCloneAreaRanges));
 }
 

@@ -206,15 +206,11 @@ std::int32_t cuiSheet::FontSizePercentage() const
 
 bool cuiSheet::ReadLayoutLine(const std::string& entry, int line, std::string& text)
 {
-    if (!texts_.TryText(entry, line, text)) {
-        if (line == 0 && !texts_.HasEntry(entry)) {
-            // A missing entry is an error of the overlay: the store's own
-            // fatal message names it.
-            texts_.Text(entry, 0);
-        }
-        // The last entry of a file ends with the file.
-        return false;
-    }
+    // A missing entry, and an entry whose lines run into the end of the
+    // file without the header that ends them (an overlay cut short, or one
+    // without End_Of_Ovl), are errors of the overlay: the store's own fatal
+    // message names the entry, rather than a sheet showing only part of it.
+    text = texts_.Text(entry, line);
     return text.empty() || text[0] != '#';
 }
 
