@@ -17,14 +17,15 @@ function(xtr_core_library name dir)
 endfunction()
 
 # xtr_test_suite(NAME DIR LIBS...): one GoogleTest program made of every
-# .cpp file in DIR, registered with CTest test by test.
+# .cpp file in DIR, registered with CTest test by test. Its main function
+# (xtr_testmain) fails a test that asks for the time without a time service.
 function(xtr_test_suite name dir)
   file(GLOB _sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(NOT _sources)
     return()
   endif()
   add_executable(${name} ${_sources})
-  target_link_libraries(${name} PRIVATE ${ARGN} xtr_testsupport GTest::gtest GTest::gtest_main GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${ARGN} xtr_testsupport xtr_testmain GTest::gtest GTest::gmock)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_dependencies(${name} xtr_data)
   set_property(GLOBAL APPEND PROPERTY XTR_TEST_SUITES ${name})

@@ -61,7 +61,7 @@ protected:
           image(host_.image)
     {
         SetEnv(env_.get());
-        SetCellHost(&host_);
+        previousHost_ = SetCellHost(&host_);
         UseScheme(MptScheme::Mpt);
         // Mpt: individuals 1000..1699, groups 3000..3098; prefix 5.
         image.SetByte(mptmap::kOwnPrefix, 5);
@@ -78,7 +78,7 @@ protected:
     }
     ~MptCells() override
     {
-        SetCellHost(nullptr);
+        SetCellHost(previousHost_);
         SetEnv(nullptr);
     }
 
@@ -135,6 +135,7 @@ private:
     std::unique_ptr<OverlayGuard> overlay_;
     std::unique_ptr<indEnviron> env_;
     MptCellHost host_;
+    CellHost* previousHost_ = nullptr;
 
 protected:
     cmcEeprom& image;
