@@ -22,14 +22,16 @@ if [ ! -f "$build/CTestTestfile.cmake" ]; then
 fi
 
 hogs=()
+run=""
 stop_hogs() {
-  for pid in "${hogs[@]}"; do
+  for pid in "${hogs[@]}" $run; do
     kill "$pid" 2>/dev/null
   done
-  for pid in "${hogs[@]}"; do
+  for pid in "${hogs[@]}" $run; do
     wait "$pid" 2>/dev/null
   done
   hogs=()
+  run=""
 }
 trap stop_hogs EXIT
 trap 'exit 130' INT TERM
@@ -44,8 +46,16 @@ log=$(mktemp -d "${TMPDIR:-/tmp}/xtr450-stress.XXXXXX")
 failed_rounds=0
 for round in $(seq "$rounds"); do
   start=$(date +%s)
+  # In the background, so that a signal to this script ends the round at
+  # once (the trap stops ctest and the hogs).
   # shellcheck disable=SC2086
-  if ctest --test-dir "$build" -j "$cores" --timeout 300 ${CTEST_ARGS:-} >"$log/round$round.txt" 2>&1; then
+  ctest --test-dir "$build" -j "$cores" --timeout 300 --output-on-failure ${CTEST_ARGS:-} \
+    >"$log/round$round.txt" 2>&1 &
+  run=$!
+  wait "$run"
+  status=$?
+  run=""
+  if [ "$status" -eq 0 ]; then
     echo "round $round: passed ($(( $(date +%s) - start )) s)"
   else
     failed_rounds=$((failed_rounds + 1))

@@ -60,7 +60,7 @@ protected:
           host_(overlay_->Store()),
           image(host_.image)
     {
-        SetEnv(env_.get());
+        previousEnv_ = SetEnv(env_.get());
         previousHost_ = SetCellHost(&host_);
         UseScheme(MptScheme::Mpt);
         // Mpt: individuals 1000..1699, groups 3000..3098; prefix 5.
@@ -76,10 +76,11 @@ protected:
         image.SetByte(mptmap::kDefaultIndividualFleet, 22);
         image.SetByte(mptmap::kDefaultGroupFleet, 21);
     }
+    indEnviron* previousEnv_ = nullptr;  // put back on destruction
     ~MptCells() override
     {
         SetCellHost(previousHost_);
-        SetEnv(nullptr);
+        SetEnv(previousEnv_);
     }
 
     void UseScheme(MptScheme scheme)

@@ -161,11 +161,12 @@ TEST_F(PtyPortTest, OtherSideClosingLeavesAQuietPortThatStillCloses)
 }
 
 // The driver with the system serial device and the simulated radio behind a
-// pseudo-terminal. The manual clock moves a millisecond per step, with a
-// short real pause for the kernel to move the bytes: a machine too busy to
-// run this process stops the clock with it, so no time-out of the protocol
-// fires because of load, while a line that really went quiet still ends in
-// the driver's time-out after its thousand steps.
+// pseudo-terminal. The manual clock moves a millisecond per step, and each
+// step waits at least a millisecond of real time for the kernel to move the
+// bytes: a machine too busy to run this process stops the clock with it, so
+// no time-out of the protocol fires because of load, while a line that
+// really went quiet still ends in the driver's time-out after a thousand
+// steps (a second or more of real time without a byte).
 class PtyCloneTest : public ::testing::Test {
 protected:
     PtyCloneTest()
@@ -210,7 +211,7 @@ protected:
                 return false;
             }
             clock->Advance(1);
-            std::this_thread::sleep_for(200us);
+            std::this_thread::sleep_for(1ms);
         }
         return true;
     }
@@ -248,7 +249,8 @@ TEST_F(PtyCloneTest, SimulatorGoingAwayMidReadEndsWithSilence)
     radio.SetWireTime(true);  // slow enough to pull the plug in the middle
     ConfigureCloneSpeed(*driver, 1, true);
     ASSERT_TRUE(driver->StartRead(kCloneAreaRanges, &PtyCloneTest::OnDone, this));
-    ASSERT_TRUE(RunPaced([this] { return driver->FrameCount() >= 20; }));
+    ASSERT_TRUE(RunPaced([this] { return driver->FrameCount() >= 20 || !driver->IsBusy(); }));
+    ASSERT_TRUE(driver->IsBusy()) << "the read ended before the plug was pulled";
     bridge.reset();
     terminal.reset();
     const uint32_t pulled = Time().TickCount();
