@@ -16,15 +16,23 @@ function(xtr_core_library name dir)
   endif()
 endfunction()
 
-# xtr_test_suite(NAME DIR LIBS...): one GoogleTest program made of every
-# .cpp file in DIR, registered with CTest test by test.
+# xtr_test_suite(NAME DIR [SERIAL] LIBS...): one GoogleTest program made of
+# every .cpp file in DIR, registered with CTest test by test. SERIAL keeps
+# ctest from running other tests beside its tests (for tests that run
+# programs in real time). Its main function
+# (xtr_testmain) fails a test that asks for the time without a time service.
 function(xtr_test_suite name dir)
+  cmake_parse_arguments(PARSE_ARGV 2 _suite "SERIAL" "" "")
   file(GLOB _sources CONFIGURE_DEPENDS ${dir}/*.cpp)
   if(NOT _sources)
     return()
   endif()
+  set(_serial FALSE)
+  if(_suite_SERIAL)
+    set(_serial TRUE)
+  endif()
   add_executable(${name} ${_sources})
-  target_link_libraries(${name} PRIVATE ${ARGN} xtr_testsupport GTest::gtest GTest::gtest_main GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${_suite_UNPARSED_ARGUMENTS} xtr_testsupport xtr_testmain GTest::gtest GTest::gmock)
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_dependencies(${name} xtr_data)
   set_property(GLOBAL APPEND PROPERTY XTR_TEST_SUITES ${name})
@@ -33,11 +41,11 @@ function(xtr_test_suite name dir)
     # Listing the tests would start the emulator at build time: a cross
     # build registers each program as one test, run through the emulator.
     add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${_environment}")
+    set_tests_properties(${name} PROPERTIES RUN_SERIAL ${_serial} ENVIRONMENT "${_environment}")
   else()
     gtest_discover_tests(${name}
       WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/tests
-      PROPERTIES ENVIRONMENT "${_environment}"
+      PROPERTIES RUN_SERIAL ${_serial} ENVIRONMENT "${_environment}"
       DISCOVERY_TIMEOUT 60)
   endif()
 endfunction()

@@ -2,6 +2,8 @@
 
 #include "app/fatal.h"
 
+#include <utility>
+
 namespace xtr {
 namespace {
 
@@ -31,9 +33,9 @@ bool HasGTex() { return g_gtex != nullptr; }
 bool HasEvMan() { return g_evman != nullptr; }
 bool HasApp() { return g_app != nullptr; }
 
-void SetEnv(indEnviron* env) { g_env = env; }
-void SetGTex(cmcGTex* gtex) { g_gtex = gtex; }
-void SetEvMan(cmcEvMan* evman) { g_evman = evman; }
-void SetApp(cuiMain* app) { g_app = app; }
+indEnviron* SetEnv(indEnviron* env) { return std::exchange(g_env, env); }
+cmcGTex* SetGTex(cmcGTex* gtex) { return std::exchange(g_gtex, gtex); }
+cmcEvMan* SetEvMan(cmcEvMan* evman) { return std::exchange(g_evman, evman); }
+cuiMain* SetApp(cuiMain* app) { return std::exchange(g_app, app); }
 
 }  // namespace xtr

@@ -21,9 +21,11 @@ bool HasGTex();
 bool HasEvMan();
 bool HasApp();
 
-void SetEnv(indEnviron* env);
-void SetGTex(cmcGTex* gtex);
-void SetEvMan(cmcEvMan* evman);
-void SetApp(cuiMain* app);
+// Each installs its object (not owned) and returns the one installed
+// before, so that whoever installs one for a while can put it back.
+indEnviron* SetEnv(indEnviron* env);
+cmcGTex* SetGTex(cmcGTex* gtex);
+cmcEvMan* SetEvMan(cmcEvMan* evman);
+cuiMain* SetApp(cuiMain* app);
 
 }  // namespace xtr

@@ -4,10 +4,29 @@
 #include <thread>
 
 namespace xtr {
+namespace {
+
+class SystemLoopClock : public LoopClock {
+public:
+    time_point Now() override { return std::chrono::steady_clock::now(); }
+    void SleepUntil(time_point when) override { std::this_thread::sleep_until(when); }
+};
+
+}  // namespace
+
+LoopClock& LoopClock::System()
+{
+    // Deliberately leaked, as timers of static objects may read it late.
+    static auto* clock = new SystemLoopClock();
+    return *clock;
+}
 
 class LoopTimeService::LoopTimer : public Timer {
 public:
-    LoopTimer(LoopTimeService* service, uint64_t order) : service_(service), order_(order) {}
+    LoopTimer(LoopTimeService* service, LoopClock& clock, uint64_t order)
+        : service_(service), clock_(clock), order_(order)
+    {
+    }
     ~LoopTimer() override
     {
         if (service_ != nullptr) {
@@ -18,7 +37,7 @@ public:
     {
         interval_ = std::max(intervalMs, 1);
         enabled_ = true;
-        due_ = Clock::now() + std::chrono::milliseconds(interval_);
+        due_ = clock_.Now() + std::chrono::milliseconds(interval_);
     }
     void Stop() override { enabled_ = false; }
     bool Enabled() const override { return enabled_; }
@@ -26,11 +45,13 @@ public:
     void Detach() { service_ = nullptr; }
     void Run()
     {
-        // Keep the rhythm but never try to catch up on missed periods.
+        // Keep the rhythm but never try to catch up on missed periods: a
+        // run that comes a whole period late counts the next period from
+        // now, so that it is not followed at once by a second run.
         due_ += std::chrono::milliseconds(interval_);
-        const auto now = Clock::now();
-        if (due_ < now) {
-            due_ = now;
+        const auto now = clock_.Now();
+        if (due_ <= now) {
+            due_ = now + std::chrono::milliseconds(interval_);
         }
         Fire();
     }
@@ -39,10 +60,14 @@ public:
     bool enabled_ = false;
     int interval_ = 1;
     LoopTimeService* service_;
+    LoopClock& clock_;
     uint64_t order_;
 };
 
-LoopTimeService::LoopTimeService() : start_(Clock::now()) {}
+LoopTimeService::LoopTimeService(LoopClock* clock)
+    : clock_(clock != nullptr ? *clock : LoopClock::System()), start_(clock_.Now())
+{
+}
 
 LoopTimeService::~LoopTimeService()
 {
@@ -53,13 +78,13 @@ LoopTimeService::~LoopTimeService()
 
 uint32_t LoopTimeService::TickCount()
 {
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start_).count();
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(clock_.Now() - start_).count();
     return static_cast<uint32_t>(elapsed);
 }
 
 std::unique_ptr<Timer> LoopTimeService::CreateTimer()
 {
-    auto timer = std::make_unique<LoopTimer>(this, sequence_++);
+    auto timer = std::make_unique<LoopTimer>(this, clock_, sequence_++);
     timers_.push_back(timer.get());
     return timer;
 }
@@ -83,7 +108,7 @@ LoopTimeService::LoopTimer* LoopTimeService::Earliest() const
 
 void LoopTimeService::RunDue()
 {
-    const auto now = Clock::now();
+    const auto now = clock_.Now();
     // Each timer runs at most once per call, so a 1 ms timer cannot starve
     // the others.
     std::vector<LoopTimer*> due;
@@ -106,17 +131,17 @@ void LoopTimeService::RunDue()
 bool LoopTimeService::RunUntil(const std::function<bool()>& done, uint32_t limitMs)
 {
     const auto deadline = limitMs == 0xFFFFFFFF ? Clock::time_point::max()
-                                                : Clock::now() + std::chrono::milliseconds(limitMs);
+                                                : clock_.Now() + std::chrono::milliseconds(limitMs);
     while (!done()) {
         LoopTimer* next = Earliest();
         if (next == nullptr) {
             return false;
         }
         if (next->due_ > deadline) {
-            std::this_thread::sleep_until(deadline);
+            clock_.SleepUntil(deadline);
             return done();
         }
-        std::this_thread::sleep_until(next->due_);
+        clock_.SleepUntil(next->due_);
         RunDue();
     }
     return true;

@@ -9,9 +9,25 @@
 
 namespace xtr {
 
+// The clock the loop reads and sleeps on: the steady clock of the system,
+// or one a test moves itself so that the loop's order of events can be
+// checked without depending on how fast the machine runs.
+class LoopClock {
+public:
+    using time_point = std::chrono::steady_clock::time_point;
+    virtual ~LoopClock() = default;
+    virtual time_point Now() = 0;
+    virtual void SleepUntil(time_point when) = 0;
+
+    // The system's steady clock (process-wide, never freed).
+    static LoopClock& System();
+};
+
 class LoopTimeService : public TimeService {
 public:
-    LoopTimeService();
+    // clock: not owned, must outlive the service and its timers; nullptr
+    // for the system's clock.
+    explicit LoopTimeService(LoopClock* clock = nullptr);
     ~LoopTimeService() override;
     LoopTimeService(const LoopTimeService&) = delete;
     LoopTimeService& operator=(const LoopTimeService&) = delete;
@@ -32,6 +48,7 @@ private:
     void Remove(LoopTimer* timer);
     LoopTimer* Earliest() const;
 
+    LoopClock& clock_;
     Clock::time_point start_;
     uint64_t sequence_ = 0;
     std::vector<LoopTimer*> timers_;

@@ -30,6 +30,11 @@ MessageService& Messages()
     return g_service != nullptr ? *g_service : fallback;
 }
 
-void SetMessageService(MessageService* service) { g_service = service; }
+MessageService* SetMessageService(MessageService* service)
+{
+    MessageService* previous = g_service;
+    g_service = service;
+    return previous;
+}
 
 }  // namespace xtr

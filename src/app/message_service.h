@@ -20,6 +20,8 @@ public:
 // The installed service; without one, texts go to the standard error stream
 // and every question is answered with Cancel or No.
 MessageService& Messages();
-void SetMessageService(MessageService* service);
+// Installs a service (not owned; nullptr for none) and returns the one
+// installed before.
+MessageService* SetMessageService(MessageService* service);
 
 }  // namespace xtr

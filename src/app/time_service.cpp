@@ -6,6 +6,8 @@ namespace xtr {
 namespace {
 
 TimeService* g_service = nullptr;
+TimeService& DefaultService();
+MissingTimeServiceHandler g_missing = &DefaultService;
 
 TimeService& DefaultService()
 {
@@ -17,8 +19,18 @@ TimeService& DefaultService()
 
 }  // namespace
 
-TimeService& Time() { return g_service != nullptr ? *g_service : DefaultService(); }
+TimeService& Time() { return g_service != nullptr ? *g_service : g_missing(); }
 
-void SetTimeService(TimeService* service) { g_service = service; }
+TimeService* SetTimeService(TimeService* service)
+{
+    TimeService* previous = g_service;
+    g_service = service;
+    return previous;
+}
+
+void SetMissingTimeServiceHandler(MissingTimeServiceHandler handler)
+{
+    g_missing = handler != nullptr ? handler : &DefaultService;
+}
 
 }  // namespace xtr

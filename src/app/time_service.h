@@ -44,9 +44,18 @@ public:
     virtual std::unique_ptr<Timer> CreateTimer() = 0;
 };
 
-// The installed service. Without an explicit one a LoopTimeService is used.
+// The installed service. Without an explicit one, the handler for a missing
+// service answers: by default a LoopTimeService on the system clock.
 TimeService& Time();
-// Installs a service (not owned); nullptr returns to the default.
-void SetTimeService(TimeService* service);
+// Installs a service (not owned); nullptr returns to the default. Returns
+// the service installed before, so that whoever installs one for a while
+// can put the previous one back.
+TimeService* SetTimeService(TimeService* service);
+
+// What Time() answers while no service is installed. The test programs
+// install a handler that fails the running test, so that a test cannot run
+// on the real clock by forgetting its own; nullptr restores the default.
+using MissingTimeServiceHandler = TimeService& (*)();
+void SetMissingTimeServiceHandler(MissingTimeServiceHandler handler);
 
 }  // namespace xtr

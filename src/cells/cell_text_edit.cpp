@@ -51,17 +51,18 @@ ListProbe ProbeList(CellHost& host, cmcCellObj& cell)
 
     ListProbe probe;
     SilentMessages silent;
-    MessageService& previous = Messages();
-    SetCellUi(&probe);
-    SetMessageService(&silent);
+    // Only for the probe: whatever was installed before (the desktop
+    // grid's drop-down lists, the program's message boxes) comes back.
+    CellUi* previousUi = SetCellUi(&probe);
+    MessageService* previousMessages = SetMessageService(&silent);
     int grid = 0;
     cmcCellCapsule rq;
     rq.cell = &cell;
     rq.grid = &grid;
     rq.key = cellkey::kEnter;
     indActiveCell(host).Dispatch(rq, false);
-    SetMessageService(&previous);
-    SetCellUi(nullptr);
+    SetMessageService(previousMessages);
+    SetCellUi(previousUi);
 
     host.CurrentImage().CopyFrom(saved);
     return probe;

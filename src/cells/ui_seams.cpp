@@ -21,9 +21,11 @@ cmcEeprom& CellHost::ReferenceImage()
     Fatal("No reference image.");
 }
 
-void SetCellHost(CellHost* host)
+CellHost* SetCellHost(CellHost* host)
 {
+    CellHost* previous = g_host;
     g_host = host;
+    return previous;
 }
 
 CellHost& TheCellHost()
@@ -39,9 +41,11 @@ bool HasCellHost()
     return g_host != nullptr;
 }
 
-void SetCellUi(CellUi* ui)
+CellUi* SetCellUi(CellUi* ui)
 {
+    CellUi* previous = g_ui;
     g_ui = ui;
+    return previous;
 }
 
 CellUi& TheCellUi()

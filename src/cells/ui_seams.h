@@ -112,8 +112,8 @@ public:
 };
 
 // The process-wide host; tests and the application install one. Asking for
-// it while none is installed is fatal.
-void SetCellHost(CellHost* host);
+// it while none is installed is fatal. Returns the host installed before.
+CellHost* SetCellHost(CellHost* host);
 CellHost& TheCellHost();
 bool HasCellHost();
 
@@ -130,8 +130,8 @@ public:
 };
 
 // The installed user interface; without one, drop-down lists are not shown
-// (the command-line tool has none).
-void SetCellUi(CellUi* ui);
+// (the command-line tool has none). Returns the one installed before.
+CellUi* SetCellUi(CellUi* ui);
 CellUi& TheCellUi();
 
 }  // namespace xtr

@@ -5,6 +5,7 @@
 #include "app/time_service.h"
 
 #include <QElapsedTimer>
+#include <QObject>
 
 namespace xtr::ui {
 
@@ -14,8 +15,13 @@ public:
     uint32_t TickCount() override;
     std::unique_ptr<Timer> CreateTimer() override;
 
+    // The parent of the QTimers behind the timers handed out (a timer freed
+    // from inside its own timeout leaves its QTimer to the event loop).
+    QObject& TimerParent() { return parent_; }
+
 private:
     QElapsedTimer clock_;
+    QObject parent_;
 };
 
 }  // namespace xtr::ui

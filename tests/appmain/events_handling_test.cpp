@@ -5,6 +5,9 @@
 #include "app/events.h"
 #include "app/globals.h"
 #include "overlay/gtex.h"
+#include "cells/cell_names.h"
+#include "cells/cell_obj.h"
+#include "cells/cell_text_edit.h"
 #include "support/recording_canvas.h"
 #include "ui/model/tree.h"
 
@@ -85,8 +88,28 @@ TEST_F(AppTest, ImageChangeMarksModifiedAndRunsTheCheckAfterAQuietQuarterSecond)
 TEST_F(AppTest, ChangeThatRestoresTheSavedImageIsNotAModification)
 {
     StartAttached();
+    const std::string title = form.title;
+    cmcCellObj timer;
+    timer.cellId = CL_Comm_TOTTimer;
+    const uint8_t stored = App().CurrentImage().GetByte(0x0143);
+
+    // Typing the value the cell already holds goes through the change
+    // notice and leaves the image as it was saved.
+    CellEdit same = EditCell(App(), timer, std::to_string(stored));
+    ASSERT_TRUE(same.accepted) << same.reason;
+    EXPECT_FALSE(App().Modified());
+
+    // So does an edit undone before the notice comes.
+    App().CurrentImage().SetByte(0x0143, stored ^ 0x01);
+    App().CurrentImage().SetByte(0x0143, stored);
     App().ImageChanged();
     EXPECT_FALSE(App().Modified());
+    EXPECT_EQ(form.title, title);
+
+    // A value that differs is a modification.
+    CellEdit other = EditCell(App(), timer, std::to_string(stored == 200 ? 100 : 200));
+    ASSERT_TRUE(other.accepted) << other.reason;
+    EXPECT_TRUE(App().Modified());
 }
 
 }  // namespace

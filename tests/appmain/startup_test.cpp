@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <ostream>
 
 namespace xtr::test {
 namespace {
@@ -94,16 +95,125 @@ TEST_F(AppTest, CloseIsRefusedWhileTheFormIsDisabled)
     EXPECT_NE(Env().windowLeft, 1);
 }
 
-TEST_F(AppTest, ShutdownDestroysInReverseOrder)
+// Which of the process-wide objects are installed at a moment.
+struct Installed {
+    bool env, gtex, evman, app;
+    static Installed Now() { return {HasEnv(), HasGTex(), HasEvMan(), HasApp()}; }
+    bool operator==(const Installed&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Installed& i)
 {
-    StartAttached();
-    objects.reset();
-    EXPECT_FALSE(HasApp());
-    EXPECT_FALSE(HasEvMan());
-    EXPECT_FALSE(HasGTex());
+    return out << "{env " << i.env << ", gtex " << i.gtex << ", evman " << i.evman << ", app " << i.app << "}";
+}
+
+// A manual clock that notes, for every timer, which objects were installed
+// when it was made and when it went: the tasks of an object are made while
+// it is being built and go while it is being destroyed.
+class WitnessTime : public TimeService {
+public:
+    struct Life {
+        Installed made;
+        Installed gone{};
+        bool ended = false;
+    };
+
+    uint32_t TickCount() override { return clock_.TickCount(); }
+    std::unique_ptr<Timer> CreateTimer() override
+    {
+        lives.push_back({Installed::Now()});
+        return std::make_unique<Witnessed>(clock_.CreateTimer(), lives, lives.size() - 1);
+    }
+
+    std::vector<Life> lives;
+
+private:
+    class Witnessed : public Timer {
+    public:
+        Witnessed(std::unique_ptr<Timer> inner, std::vector<Life>& lives, size_t index)
+            : inner_(std::move(inner)), lives_(lives), index_(index)
+        {
+            inner_->SetCallback([this] { Fire(); });
+        }
+        ~Witnessed() override
+        {
+            lives_[index_].gone = Installed::Now();
+            lives_[index_].ended = true;
+        }
+        void Start(int intervalMs) override { inner_->Start(intervalMs); }
+        void Stop() override { inner_->Stop(); }
+        bool Enabled() const override { return inner_->Enabled(); }
+        int Interval() const override { return inner_->Interval(); }
+
+    private:
+        std::unique_ptr<Timer> inner_;
+        std::vector<Life>& lives_;
+        size_t index_;
+    };
+
+    ManualTimeService clock_;
+};
+
+// Settings that note which objects were still installed at every write.
+class WitnessSettings : public MemorySettings {
+public:
+    bool WriteInt(const std::string& key, const std::string& name, int32_t value) override
+    {
+        writes.push_back(Installed::Now());
+        return MemorySettings::WriteInt(key, name, value);
+    }
+    bool WriteString(const std::string& key, const std::string& name, const std::string& value) override
+    {
+        writes.push_back(Installed::Now());
+        return MemorySettings::WriteString(key, name, value);
+    }
+    std::vector<Installed> writes;
+};
+
+TEST(ProcessObjectsOrder, ShutdownDestroysInReverseOrder)
+{
+    WitnessTime time;
+    TimeService* previous = SetTimeService(&time);
+    ScriptedMessages messages;
+    WitnessSettings settings;
+    LocalInstanceGuard guard;
+    FakeMainForm form;
+    {
+        ProcessServices services;
+        services.environ = EnvironServices{&settings, &guard, ScreenSize{1024, 768}};
+        services.commandLine = {"xtr450"};
+        ProcessObjects objects(services);
+        objects.Application().AttachForm(&form);
+        settings.writes.clear();
+    }
+    SetTimeService(previous);
+
+    const Installed all{true, true, true, true};
+    const Installed withoutApp{true, true, true, false};
+    int appTasks = 0;
+    int eventTasks = 0;
+    for (const WitnessTime::Life& life : time.lives) {
+        ASSERT_TRUE(life.ended);
+        if (life.made.evman) {
+            // A task of the application object goes while everything it
+            // builds on is still there.
+            ++appTasks;
+            EXPECT_EQ(life.gone, all);
+        } else if (life.made.gtex) {
+            // The event manager's round goes after the application object
+            // and before the overlay and the settings.
+            ++eventTasks;
+            EXPECT_EQ(life.gone, withoutApp);
+        }
+    }
+    EXPECT_GT(appTasks, 0);
+    EXPECT_EQ(eventTasks, 1);
+    // The settings are written last, when only the settings store is left.
+    ASSERT_FALSE(settings.writes.empty());
+    for (const Installed& at : settings.writes) {
+        EXPECT_EQ(at, (Installed{true, false, false, false}));
+    }
     EXPECT_FALSE(HasEnv());
-    // The settings were written last, after everything else was gone.
-    EXPECT_GT(settings.WriteCount(), 0);
 }
 
 using AppDeathTest = AppTest;

@@ -120,18 +120,20 @@ protected:
                                             EnvironServices{&settings_, &guard_, ScreenSize{1024, 768}})),
           host(overlay_->Store())
     {
-        SetEnv(env_.get());
-        SetEvMan(&evman_);
+        previousEnv_ = SetEnv(env_.get());
+        previousEvMan_ = SetEvMan(&evman_);
         evman_.Register(&ListCells::Hear, this);
         RegisterListCells(registry);
         AppClipboard().Clear();
     }
+    indEnviron* previousEnv_ = nullptr;  // put back on destruction
+    cmcEvMan* previousEvMan_ = nullptr;
     ~ListCells() override
     {
         AppClipboard().Clear();
         evman_.Unregister(&ListCells::Hear, this);
-        SetEvMan(nullptr);
-        SetEnv(nullptr);
+        SetEvMan(previousEvMan_);
+        SetEnv(previousEnv_);
     }
 
     void UseCps(bool cps) { env_->modelType = cps ? 1 : 0; }

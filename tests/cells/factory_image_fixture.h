@@ -32,9 +32,10 @@ protected:
                                             EnvironServices{&settings_, &guard_, ScreenSize{1024, 768}})),
           host(overlay_->Store())
     {
-        SetEnv(env_.get());
+        previousEnv_ = SetEnv(env_.get());
     }
-    ~FactoryImage() override { SetEnv(nullptr); }
+    indEnviron* previousEnv_ = nullptr;  // put back on destruction
+    ~FactoryImage() override { SetEnv(previousEnv_); }
 
     // Loads the factory image of the variant into both images.
     void Load(int variant)

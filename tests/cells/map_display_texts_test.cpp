@@ -69,16 +69,17 @@ protected:
         : env_(std::make_unique<indEnviron>(kEnvironGuardName, kEnvironPerUserKey,
                                             EnvironServices{&settings_, &guard_, ScreenSize{1024, 768}}))
     {
-        SetEnv(env_.get());
+        previousEnv_ = SetEnv(env_.get());
         RegisterDisplayTextCells(rig.registry);
         CellListHooks hooks;
         hooks.createRecord = CreateChRecord;
         rig.registry.SetListHooks(hooks);
     }
+    indEnviron* previousEnv_ = nullptr;  // put back on destruction
     ~DisplayTextCells() override
     {
         SetSegmentEditors(nullptr);
-        SetEnv(nullptr);
+        SetEnv(previousEnv_);
     }
 
     void UseCps(bool cps) { env_->modelType = cps ? 1 : 0; }

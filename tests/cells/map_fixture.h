@@ -76,11 +76,12 @@ protected:
                                             EnvironServices{&settings_, &guard_, ScreenSize{1024, 768}})),
           host(overlay_->Store())
     {
-        SetEnv(env_.get());
+        previousEnv_ = SetEnv(env_.get());
         RegisterImageMapCells(registry);
         UseCps(false);
     }
-    ~MapCells() override { SetEnv(nullptr); }
+    indEnviron* previousEnv_ = nullptr;  // put back on destruction
+    ~MapCells() override { SetEnv(previousEnv_); }
 
     void UseCps(bool cps) { env_->modelType = cps ? 1 : 0; }
     indEnviron& Settings() { return *env_; }

@@ -60,8 +60,8 @@ protected:
           host_(overlay_->Store()),
           image(host_.image)
     {
-        SetEnv(env_.get());
-        SetCellHost(&host_);
+        previousEnv_ = SetEnv(env_.get());
+        previousHost_ = SetCellHost(&host_);
         UseScheme(MptScheme::Mpt);
         // Mpt: individuals 1000..1699, groups 3000..3098; prefix 5.
         image.SetByte(mptmap::kOwnPrefix, 5);
@@ -76,10 +76,11 @@ protected:
         image.SetByte(mptmap::kDefaultIndividualFleet, 22);
         image.SetByte(mptmap::kDefaultGroupFleet, 21);
     }
+    indEnviron* previousEnv_ = nullptr;  // put back on destruction
     ~MptCells() override
     {
-        SetCellHost(nullptr);
-        SetEnv(nullptr);
+        SetCellHost(previousHost_);
+        SetEnv(previousEnv_);
     }
 
     void UseScheme(MptScheme scheme)
@@ -135,6 +136,7 @@ private:
     std::unique_ptr<OverlayGuard> overlay_;
     std::unique_ptr<indEnviron> env_;
     MptCellHost host_;
+    CellHost* previousHost_ = nullptr;
 
 protected:
     cmcEeprom& image;

@@ -229,8 +229,11 @@ TEST_F(MptCells, DefaultFleetMustHoldItsKind)
 // Records what the image holds while the question is open.
 class FleetQuestion : public MessageService {
 public:
-    FleetQuestion(cmcEeprom& image, MsgResult answer) : image_(image), answer_(answer) { SetMessageService(this); }
-    ~FleetQuestion() override { SetMessageService(nullptr); }
+    FleetQuestion(cmcEeprom& image, MsgResult answer)
+        : image_(image), answer_(answer), previous_(SetMessageService(this))
+    {
+    }
+    ~FleetQuestion() override { SetMessageService(previous_); }
     MsgResult Show(const std::string& caption, const std::string& text, MsgIcon, MsgButtons buttons) override
     {
         asked = caption + "|" + text;
@@ -245,6 +248,7 @@ public:
 private:
     cmcEeprom& image_;
     MsgResult answer_;
+    MessageService* previous_;
 };
 
 TEST_F(MptCells, FleetCountsAreRefittedOnlyWhenConfirmed)

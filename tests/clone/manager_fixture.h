@@ -55,14 +55,15 @@ protected:
 
     ManagerTest()
     {
-        SetEnv(env.get());
+        previousEnv_ = SetEnv(env.get());
         manager.SetProgressView(&progress);
         manager.SetIdentityHandler(&CloneIdentityHandler, &identityContext);
         manager.SetReadHandler(&CloneReadHandler, &imageChecks);
         manager.SetTarget(0x2527, 0);
         manager.SetImageSize(kImageSize);
     }
-    ~ManagerTest() override { SetEnv(nullptr); }
+    indEnviron* previousEnv_ = nullptr;  // put back on destruction
+    ~ManagerTest() override { SetEnv(previousEnv_); }
 
     static void OnDone(void* context, dst_CDrv_Result* result)
     {

@@ -1,9 +1,12 @@
 // The system serial port over real pseudo-terminals: raw bytes both ways,
 // line speed, exclusivity, the other side going away, and the whole clone
 // protocol against the simulated radio behind a pseudo-terminal.
+//
+// The kernel moves the bytes, so these tests wait for what they expect to
+// arrive; the limits of those waits only end a hung test. The protocol's
+// own time-outs run on the manual clock, stepped while the bytes flow.
 #ifndef _WIN32
 
-#include "app/loop_time.h"
 #include "clone/clone_driver.h"
 #include "clone/clone_speed.h"
 #include "clone/comm.h"
@@ -26,11 +29,14 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Waits (real time) until pred holds, at most a second.
+// Far beyond what a loaded machine needs: reaching it means a hung test.
+constexpr auto kHungLimit = 60s;
+
+// Waits (real time) until pred holds.
 template <typename Pred>
 bool WaitFor(Pred pred)
 {
-    const auto deadline = std::chrono::steady_clock::now() + 1s;
+    const auto deadline = std::chrono::steady_clock::now() + kHungLimit;
     while (!pred()) {
         if (std::chrono::steady_clock::now() > deadline) {
             return false;
@@ -61,13 +67,13 @@ protected:
     {
         std::vector<uint8_t> got;
         uint8_t buffer[512];
-        WaitFor([&] {
+        EXPECT_TRUE(WaitFor([&] {
             const int32_t n = terminal->Read(buffer, sizeof buffer);
             if (n > 0) {
                 got.insert(got.end(), buffer, buffer + n);
             }
             return got.size() >= count;
-        });
+        })) << "only " << got.size() << " of " << count << " bytes arrived";
         return got;
     }
 
@@ -95,14 +101,19 @@ TEST_F(PtyPortTest, MovesEveryByteValueUnchangedBothWays)
     got.resize(256);
     EXPECT_EQ(got, bytes);
 
-    // Reopening at another speed changes the line; the old input is purged.
+    // Reopening at another speed changes the line; the old input is purged:
+    // a byte sent after the reopening is the first one to be read.
     ASSERT_EQ(terminal->Write(bytes.data(), 10), 10);
-    WaitFor([&] { return port.InQueue() == 10; });
+    ASSERT_TRUE(WaitFor([&] { return port.InQueue() == 10; }));
     port.Close();
     ASSERT_TRUE(port.OpenDevice(terminal->SlavePath(), "9600,N,8,1"));
     EXPECT_EQ(terminal->SlaveBaud(), 9600u);
-    std::this_thread::sleep_for(20ms);
-    EXPECT_EQ(port.InQueue(), 0);
+    const uint8_t marker = 0xA5;
+    ASSERT_EQ(terminal->Write(&marker, 1), 1);
+    ASSERT_TRUE(WaitFor([&] { return port.InQueue() >= 1; }));
+    uint8_t after[16] = {};
+    EXPECT_EQ(port.Read(after, sizeof after), 1);
+    EXPECT_EQ(after[0], marker);
 }
 
 TEST_F(PtyPortTest, OpensByNumberThroughTheEnvironment)
@@ -150,12 +161,16 @@ TEST_F(PtyPortTest, OtherSideClosingLeavesAQuietPortThatStillCloses)
 }
 
 // The driver with the system serial device and the simulated radio behind a
-// pseudo-terminal, in real time.
+// pseudo-terminal. The manual clock moves a millisecond per step, and each
+// step waits at least a millisecond of real time for the kernel to move the
+// bytes: a machine too busy to run this process stops the clock with it, so
+// no time-out of the protocol fires because of load, while a line that
+// really went quiet still ends in the driver's time-out after a thousand
+// steps (a second or more of real time without a byte).
 class PtyCloneTest : public ::testing::Test {
 protected:
     PtyCloneTest()
     {
-        SetTimeService(&loop);
         terminal = OpenPseudoTerminal();
         if (terminal) {
             bridge = std::make_unique<SimPtyBridge>(radio, *terminal);
@@ -172,7 +187,6 @@ protected:
     {
         driver.reset();
         serve.reset();
-        SetTimeService(nullptr);
     }
 
     static void Serve(void* context, cmcTask*)
@@ -188,9 +202,22 @@ protected:
         self->codes.push_back(result->code);
         self->image.CopyFrom(result->image);
     }
-    bool Run(uint32_t limitMs) { return loop.RunUntil([this] { return !driver->IsBusy(); }, limitMs); }
+    template <typename Pred>
+    bool RunPaced(Pred done)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + kHungLimit;
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                return false;
+            }
+            clock->Advance(1);
+            std::this_thread::sleep_for(1ms);
+        }
+        return true;
+    }
+    bool Run() { return RunPaced([this] { return !driver->IsBusy(); }); }
 
-    LoopTimeService loop;
+    test::ManualTimeGuard clock;  // first: every task below takes its timer from it
     SimRadio radio;
     std::unique_ptr<PseudoTerminal> terminal;
     std::unique_ptr<SimPtyBridge> bridge;
@@ -207,10 +234,10 @@ TEST_F(PtyCloneTest, IdentifyAndReadThroughAPseudoTerminal)
     radio.Memory().SetByte(0x1FFF, 0xA5);
     ConfigureCloneSpeed(*driver, 1, true);
     ASSERT_TRUE(driver->StartIdentify(&PtyCloneTest::OnDone, this));
-    ASSERT_TRUE(Run(5000));
+    ASSERT_TRUE(Run());
     ConfigureCloneSpeed(*driver, 1, false);
     ASSERT_TRUE(driver->StartRead(kCloneAreaRanges, &PtyCloneTest::OnDone, this));
-    ASSERT_TRUE(Run(10000));
+    ASSERT_TRUE(Run());
     EXPECT_EQ(codes, (std::vector<uint8_t>{kCloneOk, kCloneOk}));
     EXPECT_EQ(image.GetByte(0x1FFF), 0xA5);
     EXPECT_EQ(radio.Baud(), 9600u);
@@ -222,11 +249,14 @@ TEST_F(PtyCloneTest, SimulatorGoingAwayMidReadEndsWithSilence)
     radio.SetWireTime(true);  // slow enough to pull the plug in the middle
     ConfigureCloneSpeed(*driver, 1, true);
     ASSERT_TRUE(driver->StartRead(kCloneAreaRanges, &PtyCloneTest::OnDone, this));
-    ASSERT_TRUE(loop.RunUntil([this] { return driver->FrameCount() >= 20; }, 5000));
+    ASSERT_TRUE(RunPaced([this] { return driver->FrameCount() >= 20 || !driver->IsBusy(); }));
+    ASSERT_TRUE(driver->IsBusy()) << "the read ended before the plug was pulled";
     bridge.reset();
     terminal.reset();
-    ASSERT_TRUE(Run(5000));
+    const uint32_t pulled = Time().TickCount();
+    ASSERT_TRUE(Run());
     EXPECT_EQ(codes, (std::vector<uint8_t>{kCloneSilence}));
+    EXPECT_GE(Time().TickCount() - pulled, cmcCloneDrv::kSilenceMs - cmcCloneDrv::kStepMs);
     EXPECT_FALSE(driver->Port().IsOpen());
 }
 

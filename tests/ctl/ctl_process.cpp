@@ -3,6 +3,8 @@
 #include "platform/executable_path.h"
 #include "support/temp_dir.h"
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -28,6 +30,43 @@ std::vector<char*> Argv(const std::string& program, const std::vector<std::strin
     }
     argv.push_back(nullptr);
     return argv;
+}
+
+using Clock = std::chrono::steady_clock;
+
+Clock::time_point Limit() { return Clock::now() + std::chrono::seconds(kProgramLimitSeconds); }
+
+// Waits for the child to end, at most until the limit; a child still
+// running then is killed. True when it ended by itself.
+bool ReapWithin(pid_t pid, Clock::time_point limit, int& wstatus)
+{
+    for (;;) {
+        const pid_t got = waitpid(pid, &wstatus, WNOHANG);
+        if (got == pid) {
+            return true;
+        }
+        if (got < 0 && errno != EINTR) {
+            wstatus = 0;
+            return true;
+        }
+        if (Clock::now() >= limit) {
+            kill(pid, SIGKILL);
+            while (waitpid(pid, &wstatus, 0) < 0 && errno == EINTR) {
+            }
+            return false;
+        }
+        usleep(2000);
+    }
+}
+
+// Still running (or stopped): not yet ended, and not reaped either.
+bool Running(pid_t pid)
+{
+    siginfo_t info{};
+    if (waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT) != 0) {
+        return false;
+    }
+    return info.si_pid == 0;
 }
 
 }  // namespace
@@ -71,22 +110,40 @@ CtlRun WaitCtl(pid_t pid, const std::string& dir)
 {
     CtlRun run;
     if (pid <= 0) {
+        ADD_FAILURE() << "xtr450ctl could not be started";
         return run;
     }
-    const auto start = std::chrono::steady_clock::now();
     int wstatus = 0;
-    while (waitpid(pid, &wstatus, 0) < 0 && errno == EINTR) {
-    }
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
+    const bool ended = ReapWithin(pid, Limit(), wstatus);
+    run.status = ended && WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
     run.out = ReadWholeFile(dir + "/ctl.out");
     run.err = ReadWholeFile(dir + "/ctl.err");
+    if (!ended) {
+        ADD_FAILURE() << "xtr450ctl was still running after " << kProgramLimitSeconds
+                      << " s and was killed.\nIts output:\n" << run.out << "\nIts errors:\n" << run.err;
+    }
     return run;
 }
 
 CtlRun RunCtl(const std::vector<std::string>& args, const std::string& dir)
 {
     return WaitCtl(StartCtl(args, dir), dir);
+}
+
+bool WaitForCtlError(pid_t pid, const std::string& dir, const std::string& text)
+{
+    const auto limit = Limit();
+    for (;;) {
+        // Looked at once more after the program ended, for what it wrote last.
+        const bool running = pid > 0 && Running(pid);
+        if (ReadWholeFile(dir + "/ctl.err").find(text) != std::string::npos) {
+            return true;
+        }
+        if (!running || Clock::now() >= limit) {
+            return false;
+        }
+        usleep(2000);
+    }
 }
 
 RadioSim::RadioSim(const std::vector<std::string>& args, const std::string& dir)
@@ -108,14 +165,16 @@ RadioSim::RadioSim(const std::vector<std::string>& args, const std::string& dir)
         return;
     }
     // The first line it prints is the device path.
-    for (int wait = 0; wait < 500; ++wait) {
+    const auto limit = Limit();
+    while (Clock::now() < limit && Running(pid_)) {
         const std::string text = ReadWholeFile(outPath);
         if (const auto end = text.find('\n'); end != std::string::npos) {
             path_ = text.substr(0, end);
             return;
         }
-        usleep(10000);
+        usleep(2000);
     }
+    ADD_FAILURE() << "xtr450-radiosim named no device; it printed:\n" << ReadWholeFile(outPath);
 }
 
 RadioSim::~RadioSim()
@@ -123,10 +182,13 @@ RadioSim::~RadioSim()
     Stop();
 }
 
-void RadioSim::Reap()
+void RadioSim::Reap(int signal)
 {
+    kill(pid_, signal);
     int wstatus = 0;
-    while (waitpid(pid_, &wstatus, 0) < 0 && errno == EINTR) {
+    if (!ReapWithin(pid_, Limit(), wstatus)) {
+        ADD_FAILURE() << "xtr450-radiosim did not end after signal " << signal << " within " << kProgramLimitSeconds
+                      << " s and was killed";
     }
     pid_ = -1;
 }
@@ -134,16 +196,14 @@ void RadioSim::Reap()
 void RadioSim::Stop()
 {
     if (pid_ > 0) {
-        kill(pid_, SIGINT);
-        Reap();
+        Reap(SIGINT);
     }
 }
 
 void RadioSim::Kill()
 {
     if (pid_ > 0) {
-        kill(pid_, SIGKILL);
-        Reap();
+        Reap(SIGKILL);
     }
 }
 

@@ -1,6 +1,7 @@
 // A cell host for tests: its own 16 KiB image, reference image and
 // selection-list cache, and a count of the "image may have changed"
-// notices. Installs itself as the process-wide host for its lifetime.
+// notices. Installs itself as the process-wide host for its lifetime and
+// puts the host installed before back afterwards.
 #pragma once
 
 #include "cells/fcache.h"
@@ -17,9 +18,9 @@ public:
     {
         image_.SetSize(0x4000);
         reference_.SetSize(0x4000);
-        SetCellHost(this);
+        previous_ = SetCellHost(this);
     }
-    ~FakeCellHost() override { SetCellHost(nullptr); }
+    ~FakeCellHost() override { SetCellHost(previous_); }
     FakeCellHost(const FakeCellHost&) = delete;
     FakeCellHost& operator=(const FakeCellHost&) = delete;
 
@@ -34,6 +35,7 @@ private:
     cmcEeprom image_;
     cmcEeprom reference_;
     cmcFCache lists_;
+    CellHost* previous_ = nullptr;
 };
 
 }  // namespace xtr::test

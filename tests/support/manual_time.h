@@ -1,5 +1,6 @@
 // Fixture helpers for tests that need time: a manual clock is installed for
-// the lifetime of the guard and removed afterwards.
+// the lifetime of the guard, and the service installed before comes back
+// afterwards.
 #pragma once
 
 #include "app/manual_time.h"
@@ -8,8 +9,8 @@ namespace xtr::test {
 
 class ManualTimeGuard {
 public:
-    ManualTimeGuard() { SetTimeService(&service_); }
-    ~ManualTimeGuard() { SetTimeService(nullptr); }
+    ManualTimeGuard() : previous_(SetTimeService(&service_)) {}
+    ~ManualTimeGuard() { SetTimeService(previous_); }
     ManualTimeGuard(const ManualTimeGuard&) = delete;
     ManualTimeGuard& operator=(const ManualTimeGuard&) = delete;
 
@@ -18,6 +19,7 @@ public:
 
 private:
     ManualTimeService service_;
+    TimeService* previous_;
 };
 
 }  // namespace xtr::test

@@ -9,7 +9,7 @@ std::unique_ptr<OverlayGuard> OverlayGuard::FromFile(const std::string& path)
     std::unique_ptr<OverlayGuard> guard(new OverlayGuard());
     guard->store_ = std::make_unique<cmcGTex>();
     guard->store_->NameFile(path);
-    SetGTex(guard->store_.get());
+    guard->previous_ = SetGTex(guard->store_.get());
     return guard;
 }
 
@@ -29,7 +29,7 @@ std::unique_ptr<OverlayGuard> OverlayGuard::Shipped()
 
 OverlayGuard::~OverlayGuard()
 {
-    SetGTex(nullptr);
+    SetGTex(previous_);
 }
 
 }  // namespace xtr::test

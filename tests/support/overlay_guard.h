@@ -1,6 +1,6 @@
 // Installs an overlay text store over a given overlay file (or over text
 // written to a temporary file) as the process-wide one, for the lifetime of
-// the guard.
+// the guard; the store installed before comes back afterwards.
 #pragma once
 
 #include "overlay/gtex.h"
@@ -30,6 +30,7 @@ private:
     OverlayGuard() = default;
     std::unique_ptr<TempDir> dir_;
     std::unique_ptr<cmcGTex> store_;
+    cmcGTex* previous_ = nullptr;
 };
 
 }  // namespace xtr::test

@@ -20,8 +20,8 @@ public:
         std::int32_t value;
     };
 
-    ScriptedCellUi() { SetCellUi(this); }
-    ~ScriptedCellUi() override { SetCellUi(nullptr); }
+    ScriptedCellUi() : previous_(SetCellUi(this)) {}
+    ~ScriptedCellUi() override { SetCellUi(previous_); }
     ScriptedCellUi(const ScriptedCellUi&) = delete;
     ScriptedCellUi& operator=(const ScriptedCellUi&) = delete;
 
@@ -32,6 +32,9 @@ public:
     }
 
     std::vector<DropDown> opened;
+
+private:
+    CellUi* previous_;
 };
 
 class RecordingCellCanvas : public CellCanvas {

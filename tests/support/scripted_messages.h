@@ -1,5 +1,6 @@
 // A message service for tests: records every box the code asks for and
-// answers from a script (Ok/Yes when the script is empty).
+// answers from a script (Ok/Yes when the script is empty). Installed for its
+// lifetime; the service installed before comes back afterwards.
 #pragma once
 
 #include "app/message_service.h"
@@ -19,8 +20,8 @@ struct AskedMessage {
 
 class ScriptedMessages : public MessageService {
 public:
-    ScriptedMessages() { SetMessageService(this); }
-    ~ScriptedMessages() override { SetMessageService(nullptr); }
+    ScriptedMessages() : previous_(SetMessageService(this)) {}
+    ~ScriptedMessages() override { SetMessageService(previous_); }
     ScriptedMessages(const ScriptedMessages&) = delete;
     ScriptedMessages& operator=(const ScriptedMessages&) = delete;
 
@@ -40,6 +41,7 @@ public:
     std::vector<AskedMessage> asked;
 
 private:
+    MessageService* previous_;
     std::deque<MsgResult> answers_;
 };
 

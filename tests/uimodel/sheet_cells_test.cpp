@@ -50,9 +50,9 @@ TEST(SheetCells, BasicCellFontFollowsTheFontSizePercentage)
     auto overlay = SheetOverlay({"A"}, "", "{S(Color=clBtnFace)(Font=,Courier,,12)}");
     indEnviron env("", "", EnvironServices{});
     env.fontSizePercentage = 150;
-    SetEnv(&env);
+    indEnviron* previous = SetEnv(&env);
     auto sheet = Built(*overlay);
-    SetEnv(nullptr);
+    SetEnv(previous);
 
     FontDesc expected;
     ApplyFontDescription(",Courier,,12", expected);

@@ -84,11 +84,12 @@ protected:
           env_(kEnvironGuardName, kEnvironPerUserKey, EnvironServices{&settings_, &guard_, ScreenSize{1024, 768}}),
           host(overlay_->Store())
     {
-        SetEnv(&env_);
+        previousEnv_ = SetEnv(&env_);
         env_.modelType = GetParam();
         env_.attached = 1;
     }
-    ~ShippedPages() override { SetEnv(nullptr); }
+    indEnviron* previousEnv_ = nullptr;  // put back on destruction
+    ~ShippedPages() override { SetEnv(previousEnv_); }
 
     cmcGTex& Texts() { return overlay_->Store(); }
 

@@ -90,9 +90,22 @@ int RunSet(const std::vector<std::string>& words)
     }
     indMain& app = session.App();
 
+    // With --yes the questions are answered by `yes` while the settings are
+    // stored; the console comes back before `yes` goes.
     YesMessages yes(session.Console());
+    struct Answering {
+        MessageService* previous = nullptr;
+        bool installed = false;
+        ~Answering()
+        {
+            if (installed) {
+                SetMessageService(previous);
+            }
+        }
+    } answering;
     if (args.Flag("--yes")) {
-        SetMessageService(&yes);
+        answering.previous = SetMessageService(&yes);
+        answering.installed = true;
     }
     bool refused = false;
     for (const Assignment& assignment : assignments) {
