@@ -45,7 +45,7 @@ cmake --build build -j "$jobs" --target xtr450-radiosim
 echo "-- no DLL beyond the system's"
 for exe in build-win/bin/xtr450ctl.exe build-win/tests/*.exe; do
   foreign=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ { print $3 }' |
-            grep -viE '^(kernel32|msvcrt|advapi32|user32|ws2_32|shell32|ole32|bcrypt|ntdll)\.dll$' || true)
+            grep -viE '^(kernel32|msvcrt|advapi32|user32|ws2_32|shell32|ole32|bcrypt|ntdll|setupapi|cfgmgr32)\.dll$' || true)
   if [ -n "$foreign" ]; then
     echo "$exe needs: $foreign" >&2
     exit 1
