@@ -122,8 +122,25 @@ std::string Shown(CellHost& host, cmcCellObj& cell)
 // the cell takes it, and leaves the moved value when the cell refuses it.
 // A cell that no key moves is judged by its text. Everything done here is
 // undone.
-bool TookUnchanged(CellHost& host, cmcCellObj& cell, const std::function<void()>& enter, const std::string& text)
+// The application as the probe's keys see it: the same image and lists,
+// but no change notice, since whatever the keys change is undone at once
+// (the application would otherwise take the image as modified).
+class ProbeHost : public CellHost {
+public:
+    explicit ProbeHost(CellHost& host) : host_(host) {}
+    cmcEeprom& CurrentImage() override { return host_.CurrentImage(); }
+    cmcFCache& SelectionLists() override { return host_.SelectionLists(); }
+    void ImageChanged() override {}
+    cmcEeprom& ReferenceImage() override { return host_.ReferenceImage(); }
+
+private:
+    CellHost& host_;
+};
+
+bool TookUnchanged(CellHost& realHost, cmcCellObj& cell, const std::function<void(CellHost&)>& enter,
+                   const std::string& text)
 {
+    ProbeHost host(realHost);
     cmcEeprom& image = host.CurrentImage();
     cmcEeprom held;
     held.SetSize(image.Size());
@@ -146,7 +163,7 @@ bool TookUnchanged(CellHost& host, cmcCellObj& cell, const std::function<void()>
             continue;
         }
         moved.CopyFrom(image);
-        enter();
+        enter(host);
         took = image.Differs(moved);
         image.CopyFrom(held);
         break;
@@ -181,7 +198,7 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
         if (const std::optional<std::int32_t> value = FindItem(host.SelectionLists(), probe, text)) {
             // The item picked from the list comes back as a request whose
             // owner is the item's own request.
-            const auto pick = [&host, &cell, &probe, value] {
+            const auto pick = [&cell, &probe, value](CellHost& on) {
                 int grid = 0;
                 cmcCellObj item;
                 item.cellId = probe.itemCell;
@@ -193,9 +210,9 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
                 rq.grid = &grid;
                 rq.owner = &owner;
                 rq.commitMode = cellcommit::kPreview;
-                indActiveCell(host).Dispatch(rq, false);
+                indActiveCell(on).Dispatch(rq, false);
             };
-            pick();
+            pick(host);
             edit.accepted = image.Differs(before) ||
                             TookUnchanged(host, cell, pick,
                                           host.SelectionLists().TextOf(probe.list, probe.itemCell, *value));
@@ -208,16 +225,16 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
         }
     }
 
-    const auto store = [&host, &cell, &text] {
+    const auto store = [&cell, &text](CellHost& on) {
         int grid = 0;
         cmcCellCapsule rq;
         rq.cell = &cell;
         rq.grid = &grid;
         rq.commitMode = cellcommit::kStore;
         rq.editText = text;
-        indActiveCell(host).Dispatch(rq, false);
+        indActiveCell(on).Dispatch(rq, false);
     };
-    store();
+    store(host);
     edit.accepted = image.Differs(before) || TookUnchanged(host, cell, store, text);
     edit.shown = Shown(host, cell);
     if (!edit.accepted) {
