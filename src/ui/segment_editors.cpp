@@ -13,7 +13,7 @@ namespace xtr::ui {
 namespace {
 
 // The user-defined characters of the image the cells edit.
-std::array<std::uint8_t, 32> UserMasks()
+std::array<std::uint8_t, 32> ImageUserMasks()
 {
     std::array<std::uint8_t, 32> masks{};
     const cmcEeprom& image = App().CurrentImage();
@@ -28,6 +28,23 @@ std::array<std::uint8_t, 32> UserMasks()
 QtSegmentEditors::QtSegmentEditors(MainForm* mainForm, QWidget* mainWidget)
     : mainForm_(mainForm), mainWidget_(mainWidget)
 {
+    SetSegmentSource(this);
+}
+
+QtSegmentEditors::~QtSegmentEditors()
+{
+    if (TheSegmentSource() == this) {
+        SetSegmentSource(nullptr);
+    }
+}
+
+Segchar* QtSegmentEditors::Font() { return HasApp() ? &App().SegmentFont() : nullptr; }
+
+SegUserMasks QtSegmentEditors::UserMasks()
+{
+    // Read at every drawing: the characters change with the image.
+    masks_ = HasApp() ? ImageUserMasks() : std::array<std::uint8_t, 32>{};
+    return masks_;
 }
 
 void QtSegmentEditors::OpenText(const cmcCellCapsule& request, int length, const std::string& text, bool selectAll)
@@ -37,7 +54,7 @@ void QtSegmentEditors::OpenText(const cmcCellCapsule& request, int length, const
     setup.length = length;
     setup.text = text;
     setup.selectAll = selectAll;
-    setup.userMasks = UserMasks();
+    setup.userMasks = ImageUserMasks();
     setup.ownerId = place.ownerId;
     setup.font = place.font;
     auto* popup = new cuiFSegText(request, App().SegmentFont(), std::move(setup));

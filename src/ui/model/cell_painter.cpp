@@ -2,6 +2,7 @@
 
 #include "cells/cell_capsule.h"
 #include "ui/model/grid_canvas.h"
+#include "ui/model/segment_cells.h"
 #include "ui/model/sheet.h"
 
 #include <algorithm>
@@ -17,6 +18,8 @@ constexpr Color kClSilver = 0xC0C0C0;
 constexpr Color kClGrayText = 0x80000011;
 constexpr Color kPrintShade = 0x606060;
 constexpr Color kRuleGrey = 0x808080;
+// Characters of a display text in one cell.
+constexpr int kSegmentColumns = 10;
 
 std::vector<std::string> Lines(const std::string& text)
 {
@@ -120,6 +123,17 @@ CellPaintResult CellPainter::Paint(int column, int row, const Rect& rect, const 
     } else if (background == kClBtnFace &&
                (textColor == kClBtnFace || textColor == kClSilver || textColor == kClGrayText)) {
         textColor = kClWindow;
+    }
+
+    // Values of the radio's display are drawn as its segment characters.
+    const SegmentCellKind segment = SegmentCellKindOf(cell.cellId);
+    SegmentSource* source = segment != SegmentCellKind::None ? TheSegmentSource() : nullptr;
+    Segchar* segmentFont = source != nullptr ? source->Font() : nullptr;
+    if (segmentFont != nullptr && !segmentFont->Empty()) {
+        canvas_.SetTextColor(textColor);
+        const int columns = segment == SegmentCellKind::UserChar ? 1 : kSegmentColumns;
+        segmentFont->DrawText(canvas_, area, text, static_cast<int>(text.size()), columns, 1, source->UserMasks());
+        text.clear();
     }
 
     const std::vector<std::string> lines = Lines(text);
