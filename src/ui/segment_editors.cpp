@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "app/main/cui_main.h"
 #include "ui/seg_char_editor.h"
+#include "ui/seg_text_picker.h"
 #include "ui/seg_text_popup.h"
 
 #include <QGuiApplication>
@@ -58,6 +59,8 @@ void QtSegmentEditors::OpenText(const cmcCellCapsule& request, int length, const
     setup.ownerId = place.ownerId;
     setup.font = place.font;
     auto* popup = new cuiFSegText(request, App().SegmentFont(), std::move(setup));
+    auto* picker = new cuiSegPicker(*popup);
+    popup->SetPicker(picker, picker->FullWidth(), picker->FullHeight());
     text_ = popup;
     Place(popup, place);
     popup->show();

@@ -126,12 +126,16 @@ CellPaintResult CellPainter::Paint(int column, int row, const Rect& rect, const 
     }
 
     // Values of the radio's display are drawn as its segment characters.
-    const SegmentCellKind segment = SegmentCellKindOf(cell.cellId);
+    SegmentCellKind segment = SegmentCellKindOf(cell.cellId);
+    if (cell.cellId != kCellNone && sheet_.Name() == kSegmentPickerSheet) {
+        segment = SegmentCellKind::Picked;
+        text = std::string(1, static_cast<char>(cell.index));
+    }
     SegmentSource* source = segment != SegmentCellKind::None ? TheSegmentSource() : nullptr;
     Segchar* segmentFont = source != nullptr ? source->Font() : nullptr;
     if (segmentFont != nullptr && !segmentFont->Empty()) {
         canvas_.SetTextColor(textColor);
-        const int columns = segment == SegmentCellKind::UserChar ? 1 : kSegmentColumns;
+        const int columns = segment == SegmentCellKind::Text ? kSegmentColumns : 1;
         segmentFont->DrawText(canvas_, area, text, static_cast<int>(text.size()), columns, 1, source->UserMasks());
         text.clear();
     }

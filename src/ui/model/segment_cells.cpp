@@ -39,6 +39,7 @@ std::string SegmentCellSpokenText(SegmentCellKind kind, const std::string& shown
         const auto code = static_cast<unsigned char>(shown[0]);
         return Format("%%%02X %u", code, static_cast<unsigned>(SegCharMask(code, userMasks)));
     }
+    case SegmentCellKind::Picked:
     case SegmentCellKind::None:
         break;
     }

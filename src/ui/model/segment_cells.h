@@ -13,9 +13,13 @@
 
 namespace xtr {
 
-enum class SegmentCellKind { None, Text, UserChar };
+enum class SegmentCellKind { None, Text, UserChar, Picked };
 
 SegmentCellKind SegmentCellKindOf(std::int32_t cellId);
+
+// The character picker's sheet: each of its cells draws the character whose
+// code is the cell's index.
+inline constexpr const char* kSegmentPickerSheet = "GI_Sheet_Sel_Text";
 
 // Where the drawing gets the font and the user-defined characters of the
 // image being edited; the desktop program installs one.
