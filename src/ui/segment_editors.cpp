@@ -2,6 +2,9 @@
 
 #include "app/globals.h"
 #include "app/main/cui_main.h"
+#include "ui/cui_grid.h"
+#include "ui/model/sheet.h"
+#include "ui/qt_fonts.h"
 #include "ui/seg_char_editor.h"
 #include "ui/seg_text_picker.h"
 #include "ui/seg_text_popup.h"
@@ -48,9 +51,32 @@ SegUserMasks QtSegmentEditors::UserMasks()
     return masks_;
 }
 
+QtSegmentEditors::CellPlace QtSegmentEditors::GridPlace(const cmcCellCapsule& request)
+{
+    CellPlace place;
+    cuiGrid* grid = cuiGrid::FromModel(request.grid);
+    cuiSheet* sheet = grid != nullptr ? grid->Model().Sheet() : nullptr;
+    if (sheet == nullptr) {
+        return place;
+    }
+    // Keys reach a cell only as the cursor's cell.
+    const int column = grid->Model().CursorColumn();
+    const int row = grid->Model().CursorRow();
+    if (!sheet->Contains(column, row)) {
+        return place;
+    }
+    const QRect cell = grid->CellRect(column, row);
+    place.known = true;
+    place.cellOnScreen = QRect(grid->viewport()->mapToGlobal(cell.topLeft()), cell.size());
+    place.ownerId = grid->Model().WindowId();
+    const cmcCellObj& shown = sheet->CellAt(column, row);
+    place.font = ToQFont(shown.EffectiveFont() != nullptr ? *shown.EffectiveFont() : sheet->BasicFont());
+    return place;
+}
+
 void QtSegmentEditors::OpenText(const cmcCellCapsule& request, int length, const std::string& text, bool selectAll)
 {
-    const CellPlace place = locate_ ? locate_(request) : CellPlace{};
+    const CellPlace place = locate_ ? locate_(request) : GridPlace(request);
     cuiFSegText::Setup setup;
     setup.length = length;
     setup.text = text;
@@ -69,7 +95,7 @@ void QtSegmentEditors::OpenText(const cmcCellCapsule& request, int length, const
 
 void QtSegmentEditors::OpenCharacter(const cmcCellCapsule& request, std::uint16_t mask)
 {
-    const CellPlace place = locate_ ? locate_(request) : CellPlace{};
+    const CellPlace place = locate_ ? locate_(request) : GridPlace(request);
     auto* editor = new cuiSegEdit(request, App().SegmentFont(), mask, mainForm_, mainWidget_);
     character_ = editor;
     editor->adjustSize();

@@ -50,7 +50,10 @@ public:
     Segchar* Font() override;
     SegUserMasks UserMasks() override;
 
+    // Without a locator of its own, the editors ask the grid of the
+    // request: its cursor's cell, its font and its window identifier.
     void SetLocateCell(LocateCell locate) { locate_ = std::move(locate); }
+    static CellPlace GridPlace(const cmcCellCapsule& request);
 
     void OpenText(const cmcCellCapsule& request, int length, const std::string& text, bool selectAll) override;
     void OpenCharacter(const cmcCellCapsule& request, std::uint16_t mask) override;

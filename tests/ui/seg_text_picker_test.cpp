@@ -9,6 +9,7 @@
 #include "ui/segment_editors.h"
 
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -113,6 +114,29 @@ TEST_F(TextPicker, ALetterOpensThePopupWithItAndPickedCharactersAreStoredOnOk)
     QTest::mouseClick(ok, Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(Field(CL_SysMes_Low, 5), (std::vector<std::uint8_t>{'Q', 0x1F, 'B', 'B', 0}));
+}
+
+TEST_F(TextPicker, ThePopupOpensByItsCellAndIsCancelledWhenThePageGoes)
+{
+    ui::cuiGrid* grid = Show(kDisplayTexts);
+    const auto [c, r] = CellOf(*grid->Model().Sheet(), CL_SysMes_Low);
+    ASSERT_GE(c, 0);
+    grid->Model().SelectCell(c, r);
+    const auto before = Bytes(App().CurrentImage());
+    Type("Z");
+    QPointer<ui::cuiFSegText> popup = editors.TextPopup();
+    ASSERT_FALSE(popup.isNull());
+    // Below the cell, or above it when there is no room below.
+    const QRect cell(grid->viewport()->mapToGlobal(grid->CellRect(c, r).topLeft()), grid->CellRect(c, r).size());
+    EXPECT_TRUE(popup->y() == cell.bottom() + 1 || popup->y() + popup->height() == cell.top())
+        << popup->y() << " " << popup->height() << " " << cell.top() << " " << cell.bottom();
+
+    // Another page replaces the one the popup belongs to: nothing is stored.
+    ASSERT_TRUE(App().ShowSheet(kConvChannels));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(popup.isNull() || !popup->isVisible());
+    EXPECT_EQ(Bytes(App().CurrentImage()), before);
 }
 
 }  // namespace

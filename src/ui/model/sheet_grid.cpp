@@ -38,7 +38,11 @@ constexpr std::int32_t kPopupMenuItem = 13;
 
 }  // namespace
 
-SheetGrid::SheetGrid(GridHost& host) : host_(host) {}
+SheetGrid::SheetGrid(GridHost& host) : host_(host)
+{
+    static std::int32_t lastWindowId = 0;
+    windowId_ = ++lastWindowId;
+}
 
 SheetGrid::~SheetGrid()
 {
@@ -100,6 +104,11 @@ void SheetGrid::SheetReady(cuiSheet&)
 void SheetGrid::DestroyWidgets(cuiSheet& sheet)
 {
     DropPopupMenu();
+    // Editors still open for one of its cells are cancelled now, not left
+    // to store into a page that is gone.
+    if (HasEvMan()) {
+        EvMan().Send(kEvReleaseWindow, EvObject(this), windowId_);
+    }
     if (registered_ && HasEvMan()) {
         EvMan().Unregister(&SheetGrid::Listener, this);
         registered_ = false;

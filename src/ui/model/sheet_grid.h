@@ -62,6 +62,9 @@ public:
     void DestroyWidgets(cuiSheet& sheet) override;
 
     cuiSheet* Sheet() const { return sheet_; }
+    // The identifier under which the grid announces that it goes (event 1
+    // when its sheet goes): windows opened for one of its cells close then.
+    std::int32_t WindowId() const { return windowId_; }
     GridGeometry& Geometry() { return geometry_; }
     const GridGeometry& Geometry() const { return geometry_; }
     bool Enabled() const { return enabled_; }
@@ -176,6 +179,7 @@ private:
     bool commitSuspended_ = false;
     bool registered_ = false;
     std::unique_ptr<cuiMenu> popup_;
+    std::int32_t windowId_;
 };
 
 }  // namespace xtr
