@@ -5,7 +5,10 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTreeWidget>
+
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +48,10 @@ protected:
         QAction* item = Named(menu, text);
         ASSERT_NE(item, nullptr) << text.toStdString() << " in " << Texts(menu).join('|').toStdString();
         ASSERT_TRUE(item->isEnabled());
+        if (const char* dir = std::getenv("XTR_SHOT_DIR")) {
+            QCoreApplication::processEvents();
+            QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(dir) + "/20-list-popup-menu.png");
+        }
         QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
         EXPECT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); }, 2000));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -65,6 +72,7 @@ protected:
 
 TEST_F(GridPopupMenu, ARowIsCopiedAndPastedThroughTheMenuOpenedWithTheRightButton)
 {
+    form->show();
     ui::cuiGrid* grid = Show(kConvChannels);
     grid->Model().SelectCell(kReceive, 1);
     Type("440.5");

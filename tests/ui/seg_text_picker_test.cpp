@@ -11,6 +11,9 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
+
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -18,6 +21,15 @@ namespace xtr::test {
 namespace {
 
 constexpr const char* kDisplayTexts = "[St_Common]GI_Sheet_SysMessage";
+
+// With XTR_SHOT_DIR set, a picture of the screen for looking at.
+void Shot(const char* name)
+{
+    if (const char* dir = std::getenv("XTR_SHOT_DIR")) {
+        QCoreApplication::processEvents();
+        QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromLocal8Bit(dir) + "/" + name + ".png");
+    }
+}
 
 class TextPicker : public GridWidgetTest {
 protected:
@@ -73,7 +85,9 @@ protected:
 
 TEST_F(TextPicker, ALetterOpensThePopupWithItAndPickedCharactersAreStoredOnOk)
 {
+    form->show();
     ui::cuiGrid* grid = Show(kDisplayTexts);
+    Shot("20-display-texts");
     const auto [c, r] = CellOf(*grid->Model().Sheet(), CL_SysMes_Low);
     ASSERT_GE(c, 0);
     grid->Model().SelectCell(c, r);
@@ -81,6 +95,7 @@ TEST_F(TextPicker, ALetterOpensThePopupWithItAndPickedCharactersAreStoredOnOk)
     ui::cuiFSegText* popup = editors.TextPopup();
     ASSERT_NE(popup, nullptr);
     EXPECT_EQ(popup->Memo()->toPlainText(), QStringLiteral("Q"));
+    Shot("20-display-texts-popup");
     EXPECT_EQ(popup->Memo()->textCursor().position(), 1);
     EXPECT_FALSE(grid->EditorVisible());
 
@@ -94,6 +109,7 @@ TEST_F(TextPicker, ALetterOpensThePopupWithItAndPickedCharactersAreStoredOnOk)
     ClickCode(picker, 'B');
     EXPECT_EQ(popup->Memo()->toPlainText(), QStringLiteral("Q%1FB"));
     EXPECT_EQ(popup->focusWidget(), popup->Memo());
+    Shot("20-picker-picked");
 
     // In the picker, Space picks the character under the cursor and Backspace
     // goes back to the text.

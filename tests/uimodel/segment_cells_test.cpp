@@ -2,6 +2,7 @@
 // characters in the cell's text colour, and read out as their escape text
 // (a character as its code and mask) rather than as raw bytes.
 #include "grid_fixture.h"
+#include "cells/ui_seams.h"
 #include "ui/model/cell_painter.h"
 #include "ui/model/segment_cells.h"
 
@@ -102,6 +103,21 @@ TEST(SegmentCells, AUserDefinedCharacterIsDrawnFromTheImagesMask)
     rig.Paint(1);
     EXPECT_EQ(rig.canvas.shapes.size(), 2u);
     EXPECT_TRUE(rig.canvas.texts.empty());
+}
+
+TEST(SegmentCells, AnIndicationOfTheProgramStaysText)
+{
+    FakeSource source;
+    SegmentRig rig;
+    rig.rig.handler.answer = [](cmcCellCapsule& rq, bool) {
+        rq.displayText = "(not here)";
+        rq.canvas->SetTextColor(kColorIndication);
+        return 0;
+    };
+    rig.Paint(0);
+    EXPECT_TRUE(rig.canvas.shapes.empty());
+    ASSERT_EQ(rig.canvas.texts.size(), 1u);
+    EXPECT_EQ(rig.canvas.texts[0].text, "(not here)");
 }
 
 TEST(SegmentCells, WithoutAFontTheBytesAreDrawnAsText)

@@ -1,6 +1,7 @@
 #include "ui/model/cell_painter.h"
 
 #include "cells/cell_capsule.h"
+#include "cells/ui_seams.h"
 #include "ui/model/grid_canvas.h"
 #include "ui/model/segment_cells.h"
 #include "ui/model/sheet.h"
@@ -130,6 +131,11 @@ CellPaintResult CellPainter::Paint(int column, int row, const Rect& rect, const 
     if (cell.cellId != kCellNone && sheet_.Name() == kSegmentPickerSheet) {
         segment = SegmentCellKind::Picked;
         text = std::string(1, static_cast<char>(cell.index));
+    }
+    // A cell that answers with one of the program's own indications (a
+    // field this variant does not have) shows it as text.
+    if (segment != SegmentCellKind::None && canvas_.TextColor() == kColorIndication) {
+        segment = SegmentCellKind::None;
     }
     SegmentSource* source = segment != SegmentCellKind::None ? TheSegmentSource() : nullptr;
     Segchar* segmentFont = source != nullptr ? source->Font() : nullptr;
