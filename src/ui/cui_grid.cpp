@@ -2,6 +2,7 @@
 
 #include "app/time_service.h"
 #include "ui/grid_accessible.h"
+#include "ui/icons.h"
 #include "ui/model/cell_painter.h"
 #include "ui/model/sheet.h"
 #include "ui/qt_colors.h"
@@ -97,8 +98,14 @@ void GridEditor::focusOutEvent(QFocusEvent* event)
     }
 }
 
-cuiGrid::cuiGrid(QWidget* parent, Panel panel) : QAbstractScrollArea(parent), model_(*this), panel_(std::move(panel))
+cuiGrid::cuiGrid(QWidget* parent, Panel panel)
+    : QAbstractScrollArea(parent),
+      cellMenu_(new QMenu(this)),
+      cellMenuView_(std::make_unique<QtMenuView>(cellMenu_, ToolBarImages())),
+      model_(*this),
+      panel_(std::move(panel))
 {
+    cellMenu_->setObjectName(QStringLiteral("cellPopupMenu"));
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -245,8 +252,14 @@ void cuiGrid::PopupMenuChanged(const std::string& name)
 
 void cuiGrid::OpenPopupMenu(int x, int y)
 {
-    if (popup_.open && !popupName_.empty()) {
-        popup_.open(popupName_, viewport()->mapToGlobal(QPoint(x, y)));
+    if (popupName_.empty()) {
+        return;
+    }
+    const QPoint global = viewport()->mapToGlobal(QPoint(x, y));
+    if (popup_.open) {
+        popup_.open(popupName_, global);
+    } else if (model_.PopupMenuBuilder() != nullptr && !cellMenu_->isEmpty()) {
+        cellMenu_->popup(global);
     }
 }
 
@@ -428,13 +441,19 @@ void cuiGrid::wheelEvent(QWheelEvent* event)
 void cuiGrid::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
-    model_.FocusGained();
+    // Back from the grid's own pop-up menu: the focus never really left.
+    if (event->reason() != Qt::PopupFocusReason) {
+        model_.FocusGained();
+    }
 }
 
 void cuiGrid::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
-    model_.FocusLost();
+    // A pop-up menu opened over the grid keeps its builder alive.
+    if (event->reason() != Qt::PopupFocusReason) {
+        model_.FocusLost();
+    }
 }
 
 }  // namespace xtr::ui

@@ -7,6 +7,7 @@
 
 #include "ui/model/grid_host.h"
 #include "ui/model/sheet_grid.h"
+#include "ui/qt_menu_view.h"
 #include "ui/qt_text_measurer.h"
 
 #include <QAbstractScrollArea>
@@ -47,7 +48,8 @@ public:
         std::function<void(cuiSheet&)> createWidgets;
         std::function<void(cuiSheet&)> showWidgets;
     };
-    // The cell pop-up menu: built under a name, opened at a global point.
+    // Someone else's cell pop-up menu instead of the grid's own: told the
+    // name, opened at a global point.
     struct PopupMenu {
         std::function<void(const std::string& name)> changed;
         std::function<void(const std::string& name, QPoint global)> open;
@@ -60,6 +62,8 @@ public:
     const SheetGrid& Model() const { return model_; }
     QPlainTextEdit* Editor() const { return editor_; }
     void SetPopupMenu(PopupMenu menu) { popup_ = std::move(menu); }
+    // The grid's own cell pop-up menu, filled by the cursor cell's builder.
+    QMenu* CellMenu() const { return cellMenu_; }
     void SetListCloser(std::function<void()> close) { closeList_ = std::move(close); }
     // The cell under the cursor's rectangle in viewport coordinates.
     QRect CellRect(int column, int row) const;
@@ -86,6 +90,7 @@ public:
     std::string EditorText() const override;
     void PopupMenuChanged(const std::string& name) override;
     void OpenPopupMenu(int x, int y) override;
+    MenuView* PopupMenuView() override { return cellMenuView_.get(); }
     void CloseList() override;
 
     // The live grid whose behaviour is model (a request's grid), or null.
@@ -111,6 +116,10 @@ private:
     void ScrollBarsMoved();
     void DragScroll();
 
+    // Declared before the behaviour: its pop-up builder goes first and
+    // takes its items out of this view.
+    QMenu* cellMenu_ = nullptr;
+    std::unique_ptr<QtMenuView> cellMenuView_;
     SheetGrid model_;
     Panel panel_;
     PopupMenu popup_;

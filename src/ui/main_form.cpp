@@ -228,6 +228,13 @@ void TForm1::ShowEmptyPage(const std::string& caption)
     SetPage(nullptr, label);
 }
 
+void TForm1::CloseSheet()
+{
+    if (rightPanel_ != nullptr) {
+        SetPage(nullptr, nullptr);
+    }
+}
+
 bool TForm1::ShownSheetPosition(SheetPosition& position) const
 {
     if (page_ == nullptr || page_->Sheet() == nullptr) {

@@ -63,6 +63,7 @@ public:
     QtToolBarView& ToolBarViewOfWindow() const { return *toolBarView_; }
     bool ShowSheet(const std::string& reference, const SheetPosition& saved) override;
     void ShowEmptyPage(const std::string& caption) override;
+    void CloseSheet() override;
     bool ShownSheetPosition(SheetPosition& position) const override;
     MarkerImages* Markers() override;
 

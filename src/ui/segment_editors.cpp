@@ -2,7 +2,11 @@
 
 #include "app/globals.h"
 #include "app/main/cui_main.h"
+#include "ui/cui_grid.h"
+#include "ui/model/sheet.h"
+#include "ui/qt_fonts.h"
 #include "ui/seg_char_editor.h"
+#include "ui/seg_text_picker.h"
 #include "ui/seg_text_popup.h"
 
 #include <QGuiApplication>
@@ -13,7 +17,7 @@ namespace xtr::ui {
 namespace {
 
 // The user-defined characters of the image the cells edit.
-std::array<std::uint8_t, 32> UserMasks()
+std::array<std::uint8_t, 32> ImageUserMasks()
 {
     std::array<std::uint8_t, 32> masks{};
     const cmcEeprom& image = App().CurrentImage();
@@ -28,19 +32,61 @@ std::array<std::uint8_t, 32> UserMasks()
 QtSegmentEditors::QtSegmentEditors(MainForm* mainForm, QWidget* mainWidget)
     : mainForm_(mainForm), mainWidget_(mainWidget)
 {
+    SetSegmentSource(this);
+}
+
+QtSegmentEditors::~QtSegmentEditors()
+{
+    if (TheSegmentSource() == this) {
+        SetSegmentSource(nullptr);
+    }
+}
+
+Segchar* QtSegmentEditors::Font() { return HasApp() ? &App().SegmentFont() : nullptr; }
+
+SegUserMasks QtSegmentEditors::UserMasks()
+{
+    // Read at every drawing: the characters change with the image.
+    masks_ = HasApp() ? ImageUserMasks() : std::array<std::uint8_t, 32>{};
+    return masks_;
+}
+
+QtSegmentEditors::CellPlace QtSegmentEditors::GridPlace(const cmcCellCapsule& request)
+{
+    CellPlace place;
+    cuiGrid* grid = cuiGrid::FromModel(request.grid);
+    cuiSheet* sheet = grid != nullptr ? grid->Model().Sheet() : nullptr;
+    if (sheet == nullptr) {
+        return place;
+    }
+    // Keys reach a cell only as the cursor's cell.
+    const int column = grid->Model().CursorColumn();
+    const int row = grid->Model().CursorRow();
+    if (!sheet->Contains(column, row)) {
+        return place;
+    }
+    const QRect cell = grid->CellRect(column, row);
+    place.known = true;
+    place.cellOnScreen = QRect(grid->viewport()->mapToGlobal(cell.topLeft()), cell.size());
+    place.ownerId = grid->Model().WindowId();
+    const cmcCellObj& shown = sheet->CellAt(column, row);
+    place.font = ToQFont(shown.EffectiveFont() != nullptr ? *shown.EffectiveFont() : sheet->BasicFont());
+    return place;
 }
 
 void QtSegmentEditors::OpenText(const cmcCellCapsule& request, int length, const std::string& text, bool selectAll)
 {
-    const CellPlace place = locate_ ? locate_(request) : CellPlace{};
+    const CellPlace place = locate_ ? locate_(request) : GridPlace(request);
     cuiFSegText::Setup setup;
     setup.length = length;
     setup.text = text;
     setup.selectAll = selectAll;
-    setup.userMasks = UserMasks();
+    setup.userMasks = ImageUserMasks();
     setup.ownerId = place.ownerId;
     setup.font = place.font;
     auto* popup = new cuiFSegText(request, App().SegmentFont(), std::move(setup));
+    auto* picker = new cuiSegPicker(*popup);
+    popup->SetPicker(picker, picker->FullWidth(), picker->FullHeight());
     text_ = popup;
     Place(popup, place);
     popup->show();
@@ -49,7 +95,7 @@ void QtSegmentEditors::OpenText(const cmcCellCapsule& request, int length, const
 
 void QtSegmentEditors::OpenCharacter(const cmcCellCapsule& request, std::uint16_t mask)
 {
-    const CellPlace place = locate_ ? locate_(request) : CellPlace{};
+    const CellPlace place = locate_ ? locate_(request) : GridPlace(request);
     auto* editor = new cuiSegEdit(request, App().SegmentFont(), mask, mainForm_, mainWidget_);
     character_ = editor;
     editor->adjustSize();

@@ -129,6 +129,9 @@ void cuiMain::BuildTree()
     int errors = 0;
     int warnings = 0;
     CountProblems(errors, warnings);
+    // The page shown may belong to nodes that are gone now: it closes, and
+    // the first node's selection shows a page again.
+    RememberAndCloseSheet();
     tree_->SetVisible(true);
     EvMan().Post(kEvImageLoaded, 0, 0);
     tree_->SelectFirst();
@@ -218,6 +221,19 @@ std::unique_ptr<cuiSheet> cuiMain::CreateSheet(SheetView* host, const std::strin
     // The grid that shows the sheet is the host's; the marker images come
     // with it in the desktop program.
     return xtr::CreateSheet(reference, host, GTex(), form_ != nullptr ? form_->Markers() : nullptr);
+}
+
+void cuiMain::RememberAndCloseSheet()
+{
+    if (form_ == nullptr) {
+        return;
+    }
+    SheetPosition left;
+    if (!shownReference_.empty() && form_->ShownSheetPosition(left)) {
+        sheetHistory_.Remember(ParseSheetReference(shownReference_).name, left);
+    }
+    form_->CloseSheet();
+    shownReference_.clear();
 }
 
 bool cuiMain::ShowSheet(const std::string& reference)

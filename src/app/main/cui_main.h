@@ -105,6 +105,9 @@ public:
     bool ShowSheet(const std::string& reference);
     // The reference of the page shown, "" before the first.
     std::string ShownSheetReference() const { return shownReference_; }
+    // The shown sheet's position goes into the history and the sheet is
+    // destroyed; the next ShowSheet opens it where it was.
+    void RememberAndCloseSheet();
 
     // Status message (event 4).
     const std::string& StatusText() const { return statusText_; }

@@ -70,6 +70,8 @@ public:
     }
     // An empty page with only its caption (a page no sheet is built for).
     virtual void ShowEmptyPage(const std::string& caption) { (void)caption; }
+    // The right panel shows nothing; the sheet shown is destroyed.
+    virtual void CloseSheet() {}
     // Cursor and scroll position of the sheet shown; false when none is.
     virtual bool ShownSheetPosition(SheetPosition& position) const
     {

@@ -1,7 +1,9 @@
 #include "ui/model/cell_painter.h"
 
 #include "cells/cell_capsule.h"
+#include "cells/ui_seams.h"
 #include "ui/model/grid_canvas.h"
+#include "ui/model/segment_cells.h"
 #include "ui/model/sheet.h"
 
 #include <algorithm>
@@ -17,6 +19,8 @@ constexpr Color kClSilver = 0xC0C0C0;
 constexpr Color kClGrayText = 0x80000011;
 constexpr Color kPrintShade = 0x606060;
 constexpr Color kRuleGrey = 0x808080;
+// Characters of a display text in one cell.
+constexpr int kSegmentColumns = 10;
 
 std::vector<std::string> Lines(const std::string& text)
 {
@@ -120,6 +124,26 @@ CellPaintResult CellPainter::Paint(int column, int row, const Rect& rect, const 
     } else if (background == kClBtnFace &&
                (textColor == kClBtnFace || textColor == kClSilver || textColor == kClGrayText)) {
         textColor = kClWindow;
+    }
+
+    // Values of the radio's display are drawn as its segment characters.
+    SegmentCellKind segment = SegmentCellKindOf(cell.cellId);
+    if (cell.cellId != kCellNone && sheet_.Name() == kSegmentPickerSheet) {
+        segment = SegmentCellKind::Picked;
+        text = std::string(1, static_cast<char>(cell.index));
+    }
+    // A cell that answers with one of the program's own indications (a
+    // field this variant does not have) shows it as text.
+    if (segment != SegmentCellKind::None && canvas_.TextColor() == kColorIndication) {
+        segment = SegmentCellKind::None;
+    }
+    SegmentSource* source = segment != SegmentCellKind::None ? TheSegmentSource() : nullptr;
+    Segchar* segmentFont = source != nullptr ? source->Font() : nullptr;
+    if (segmentFont != nullptr && !segmentFont->Empty()) {
+        canvas_.SetTextColor(textColor);
+        const int columns = segment == SegmentCellKind::Text ? kSegmentColumns : 1;
+        segmentFont->DrawText(canvas_, area, text, static_cast<int>(text.size()), columns, 1, source->UserMasks());
+        text.clear();
     }
 
     const std::vector<std::string> lines = Lines(text);

@@ -43,6 +43,8 @@ public:
     // The colour a cell chose for its text while it was asked for it.
     void SetTextColor(Color color) override { textColor_ = color; }
     Color TextColor() const override { return textColor_; }
+    // Segment characters are drawn in the cell's text colour.
+    Color FontColor() const override { return textColor_; }
 
 private:
     Color textColor_ = kColorWindowText;

@@ -6,6 +6,7 @@
 #include "app/globals.h"
 #include "cells/cell_capsule.h"
 #include "cells/ch_commands.h"
+#include "ui/model/segment_cells.h"
 #include "ui/model/sheet.h"
 #include "ui/model/sheet_grid.h"
 #include "ui/model/text_measurer.h"
@@ -252,6 +253,12 @@ std::string SheetGrid::CellText(int column, int row) const
     request.owner = sheet_->ContextRequest();
     request.cell = &cell;
     sheet_->Dispatch(request, false);
+    const SegmentCellKind segment = SegmentCellKindOf(cell.cellId);
+    if (segment != SegmentCellKind::None) {
+        SegmentSource* source = TheSegmentSource();
+        return SegmentCellSpokenText(segment, request.displayText,
+                                     source != nullptr ? source->UserMasks() : SegUserMasks{});
+    }
     return request.displayText;
 }
 

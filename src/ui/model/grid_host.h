@@ -14,6 +14,7 @@ namespace xtr {
 
 class cuiSheet;
 class TextMeasurer;
+class MenuView;
 
 class GridHost {
 public:
@@ -57,6 +58,9 @@ public:
     // (empty: none). The widget builds it; its items call
     // SheetGrid::PopupCommand.
     virtual void PopupMenuChanged(const std::string& name) = 0;
+    // The menu the cell pop-up menu's builder fills; null when the widget
+    // has none (the grid then only announces the name).
+    virtual MenuView* PopupMenuView() { return nullptr; }
     // Opens the pop-up menu at a client point.
     virtual void OpenPopupMenu(int x, int y) = 0;
     // A drop-down list made its choice: its window closes.

@@ -187,6 +187,11 @@ void cuiMenu::FillSubmenu(std::int32_t cellId, const std::string& name, cuiMenu&
         return;
     }
     if (Item* item = Find(root_, cellId)) {
+        // A menu's own placeholder items are for an empty item only: a fill
+        // that arrives after a grid's pop-up menu filled it is stale.
+        if (&from == this && !item->children.empty()) {
+            return;
+        }
         AddItems(*item, name + "_Body", from.basic_, from);
     }
 }

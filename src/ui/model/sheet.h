@@ -66,6 +66,9 @@ public:
     cuiSheet(const cuiSheet&) = delete;
     cuiSheet& operator=(const cuiSheet&) = delete;
 
+    // The overlay texts the sheet is built from.
+    cmcGTex& Texts() const { return texts_; }
+
     // The overridable operations, in slot order.
     virtual ~cuiSheet();                                    // 0
     virtual void SetArgument(const std::string& argument);  // 1

@@ -6,6 +6,8 @@
 #include "app/events.h"
 #include "app/globals.h"
 #include "cells/cell_capsule.h"
+#include "ui/model/menu_builder.h"
+#include "ui/model/popup_query.h"
 #include "ui/model/sheet.h"
 
 #include <cstring>
@@ -36,7 +38,11 @@ constexpr std::int32_t kPopupMenuItem = 13;
 
 }  // namespace
 
-SheetGrid::SheetGrid(GridHost& host) : host_(host) {}
+SheetGrid::SheetGrid(GridHost& host) : host_(host)
+{
+    static std::int32_t lastWindowId = 0;
+    windowId_ = ++lastWindowId;
+}
 
 SheetGrid::~SheetGrid()
 {
@@ -97,6 +103,12 @@ void SheetGrid::SheetReady(cuiSheet&)
 
 void SheetGrid::DestroyWidgets(cuiSheet& sheet)
 {
+    DropPopupMenu();
+    // Editors still open for one of its cells are cancelled now, not left
+    // to store into a page that is gone.
+    if (HasEvMan()) {
+        EvMan().Send(kEvReleaseWindow, EvObject(this), windowId_);
+    }
     if (registered_ && HasEvMan()) {
         EvMan().Unregister(&SheetGrid::Listener, this);
         registered_ = false;
@@ -319,6 +331,7 @@ void SheetGrid::FocusGained()
 
 void SheetGrid::FocusLost()
 {
+    DropPopupMenu();
     host_.PopupMenuChanged(std::string());
     Post(kEvClearSubMenu, 0, kPopupMenuItem);
     Post(kEvRefreshMenus, 0, 0);
@@ -348,12 +361,25 @@ void SheetGrid::RebuildPopupMenu(bool forced)
         Post(kEvRefreshMenus, 0, 0);
         return;
     }
+    DropPopupMenu();
     host_.PopupMenuChanged(std::string());
     Post(kEvClearSubMenu, 0, kPopupMenuItem);
     if (!name.empty()) {
         host_.PopupMenuChanged(name);
-        if (HasEvMan()) {
-            EvMan().PostText(kEvFillSubMenu, EvObject(this), kPopupMenuItem, name);
+        if (MenuView* view = host_.PopupMenuView()) {
+            // Every item acts on the cell under the cursor at the time it
+            // is chosen.
+            popup_ = std::make_unique<cuiMenu>(this, *view, sheet_->Texts(), name,
+                                               [grid = this](const cmcCellObj& item) {
+                                                   // The command may rebuild the menu, and with it this
+                                                   // handler: nothing of it is used after the call.
+                                                   SheetGrid* const self = grid;
+                                                   self->PopupCommand(item.cellId);
+                                               });
+            popup_->Build();
+            if (HasEvMan()) {
+                EvMan().PostText(kEvFillSubMenu, EvObject(popup_.get()), kPopupMenuItem, name);
+            }
         }
     }
     last = name;
@@ -361,6 +387,13 @@ void SheetGrid::RebuildPopupMenu(bool forced)
 }
 
 void SheetGrid::PopupCommand(std::int32_t itemCellId) { Command(column_, row_, 0, itemCellId); }
+
+void SheetGrid::DropPopupMenu()
+{
+    // The builder takes its mirrored items out of every other menu as it
+    // goes.
+    popup_.reset();
+}
 
 void SheetGrid::Listener(void* context, const cmcEvent& event) { static_cast<SheetGrid*>(context)->OnEvent(event); }
 
@@ -377,6 +410,11 @@ void SheetGrid::OnEvent(const cmcEvent& event)
     case kEvRepaintIndex: RepaintByCriteria(0, kCellNone, n, cellscope::kSameRow); break;
     case kEvRepaintIndexUpTo: RepaintByCriteria(0, kCellNone, n, cellscope::kRowsUpTo); break;
     case kEvRepaintIndexFrom: RepaintByCriteria(0, kCellNone, n, cellscope::kRowsFrom); break;
+    case kEvQueryCursorCell:
+        if (popup_ != nullptr && event.object == popup_->QueryId() && sheet_->Contains(column_, row_) && HasEvMan()) {
+            AnswerCursorCell(EvMan(), sheet_->CellAt(column_, row_));
+        }
+        break;
     case kEvCommitEdit:
         CommitEditor();
         if (sheet_ != nullptr && sheet_->ListMode()) {

@@ -13,6 +13,7 @@
 #include "ui/model/sheet_view.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -22,6 +23,7 @@ class cuiSheet;
 struct cmcCellCapsule;
 struct cmcEvent;
 class cmcCellObj;
+class cuiMenu;
 
 // Virtual-key codes of the keys the grid handles itself.
 namespace gridkey {
@@ -60,6 +62,9 @@ public:
     void DestroyWidgets(cuiSheet& sheet) override;
 
     cuiSheet* Sheet() const { return sheet_; }
+    // The identifier under which the grid announces that it goes (event 1
+    // when its sheet goes): windows opened for one of its cells close then.
+    std::int32_t WindowId() const { return windowId_; }
     GridGeometry& Geometry() { return geometry_; }
     const GridGeometry& Geometry() const { return geometry_; }
     bool Enabled() const { return enabled_; }
@@ -129,6 +134,9 @@ public:
     // name).
     void RebuildPopupMenu(bool forced);
     const std::string& PopupMenuName() const;
+    // The builder of the cursor cell's pop-up menu, null while there is none
+    // (no focus, no menu name, or a widget without a pop-up menu).
+    cuiMenu* PopupMenuBuilder() const { return popup_.get(); }
 
     void InvalidateCell(int column, int row);
 
@@ -159,6 +167,7 @@ private:
     void FillRequest(cmcCellCapsule& request, int column, int row);
     void RebuildFromBlock(const cmcCellCapsule& request);
     void ScrollFullyIfFirst(int column, int row);
+    void DropPopupMenu();
 
     GridHost& host_;
     cuiSheet* sheet_ = nullptr;
@@ -169,6 +178,8 @@ private:
     bool scrollBars_ = true;
     bool commitSuspended_ = false;
     bool registered_ = false;
+    std::unique_ptr<cuiMenu> popup_;
+    std::int32_t windowId_;
 };
 
 }  // namespace xtr
