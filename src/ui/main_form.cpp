@@ -8,6 +8,7 @@
 #include "cells/cell_description.h"
 #include "overlay/gtex.h"
 #include "ui/about_box.h"
+#include "ui/file_dialogs.h"
 #include "ui/icons.h"
 #include "ui/qt_fonts.h"
 #include "ui/qt_menu_view.h"
@@ -19,6 +20,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QDir>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -33,6 +39,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     const QString title = QString::fromLocal8Bit(GTex().FirstLine("GI_Sys_AppTitle").c_str());
     setWindowTitle(title);
+    setAcceptDrops(true);
     QGuiApplication::setApplicationDisplayName(title);
 
     cmcCellObj basic;
@@ -271,6 +278,43 @@ void TForm1::closeEvent(QCloseEvent* event)
     } else {
         event->ignore();
     }
+}
+
+bool TForm1::AskOpenFileName(const std::string& defaultExtension, const std::string& filter,
+                             const std::string& directory, std::string& path)
+{
+    return AskOpenFile(this, defaultExtension, filter, directory, path);
+}
+
+bool TForm1::AskSaveFileName(const std::string& defaultExtension, const std::string& filter,
+                             const std::string& directory, const std::string& name, std::string& path)
+{
+    return AskSaveFile(this, defaultExtension, filter, directory, name, path);
+}
+
+void TForm1::Close()
+{
+    close();
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QMimeData* data = event->mimeData();
+    if (isEnabled() && data != nullptr && data->hasUrls() && data->urls().size() == 1 &&
+        data->urls().first().isLocalFile()) {
+        event->acceptProposedAction();
+    }
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    const QMimeData* data = event->mimeData();
+    if (!HasApp() || !isEnabled() || data == nullptr || !data->hasUrls() || data->urls().isEmpty()) {
+        return;
+    }
+    const QString path = QDir::toNativeSeparators(data->urls().first().toLocalFile());
+    event->acceptProposedAction();
+    App().OpenFile(path.toStdString());
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

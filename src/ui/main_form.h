@@ -65,12 +65,21 @@ public:
     void ShowEmptyPage(const std::string& caption) override;
     bool ShownSheetPosition(SheetPosition& position) const override;
     MarkerImages* Markers() override;
+    bool AskOpenFileName(const std::string& defaultExtension, const std::string& filter, const std::string& directory,
+                         std::string& path) override;
+    bool AskSaveFileName(const std::string& defaultExtension, const std::string& filter, const std::string& directory,
+                         const std::string& name, std::string& path) override;
+    void Close() override;
 
     // The page shown in the right panel, or null.
     SheetPanel* Page() const { return page_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A clone file dropped on the window is opened like one chosen in the
+    // open dialog.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -4,6 +4,7 @@
 #include "app/events.h"
 #include "app/fatal.h"
 #include "app/globals.h"
+#include "app/main/clone_front.h"
 #include "app/main/main_form.h"
 #include "app/task.h"
 #include "app/text_util.h"
@@ -157,8 +158,41 @@ void cuiMain::DetachForm()
 
 bool cuiMain::RunCommand(AppCommand command, std::int32_t argument, const std::string& text)
 {
-    (void)argument;
     switch (command) {
+    case AppCommand::FileNew:
+        FileNew();
+        return true;
+    case AppCommand::FileOpen:
+        OpenDialog();
+        return true;
+    case AppCommand::FileSave:
+        Save();
+        return true;
+    case AppCommand::FileSaveAs:
+        SaveAsDialog();
+        return true;
+    case AppCommand::OpenRecent: {
+        // The full path: the empty directory never shortens an entry.
+        const std::string path = Env().recent.DisplayText(argument, "");
+        if (!path.empty()) {
+            OpenFile(path);
+        }
+        return true;
+    }
+    case AppCommand::CloneRead:
+        CloneRead();
+        return true;
+    case AppCommand::CloneWrite:
+        CloneWrite();
+        return true;
+    case AppCommand::CloneInfo:
+        CloneInformation();
+        return true;
+    case AppCommand::Exit:
+        if (form_ != nullptr) {
+            form_->Close();
+        }
+        return true;
     case AppCommand::ShowSheet:
         return ShowSheet(text);
     case AppCommand::RefreshEditMenu:
@@ -319,6 +353,9 @@ bool cuiMain::QueryClose()
     }
     // Refused while a transfer, printing or the About box holds the form.
     if (!form_->IsEnabled()) {
+        return false;
+    }
+    if (ConfirmSave() == MsgResult::Cancel) {
         return false;
     }
     indEnviron& env = Env();
