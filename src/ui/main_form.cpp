@@ -8,7 +8,9 @@
 #include "cells/cell_description.h"
 #include "overlay/gtex.h"
 #include "ui/about_box.h"
+#include "ui/clone_info_window.h"
 #include "ui/file_dialogs.h"
+#include "ui/progress_window.h"
 #include "ui/icons.h"
 #include "ui/qt_fonts.h"
 #include "ui/qt_menu_view.h"
@@ -295,6 +297,21 @@ bool TForm1::AskSaveFileName(const std::string& defaultExtension, const std::str
 void TForm1::Close()
 {
     close();
+}
+
+CloneProgressView* TForm1::ProgressView()
+{
+    if (progress_ == nullptr) {
+        progress_ = new ProgressWindow(this);
+    }
+    return progress_;
+}
+
+void TForm1::ShowCloneInformation()
+{
+    cuiInformation window(this, GTex().FirstLine("GI_Sys_AppTitle"), "GI_Sheet_CloneInfo");
+    window.exec();
+    activateWindow();
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event)

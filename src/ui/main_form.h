@@ -70,6 +70,10 @@ public:
     bool AskSaveFileName(const std::string& defaultExtension, const std::string& filter, const std::string& directory,
                          const std::string& name, std::string& path) override;
     void Close() override;
+    CloneProgressView* ProgressView() override;
+    void ShowCloneInformation() override;
+    // The progress window of transfers, made at the first one.
+    class ProgressWindow* TransferWindow() const { return progress_; }
 
     // The page shown in the right panel, or null.
     SheetPanel* Page() const { return page_; }
@@ -95,6 +99,7 @@ private:
     std::unique_ptr<QtMarkerImages> markers_;
     SheetPanel* page_ = nullptr;
     QLabel* emptyPage_ = nullptr;
+    class ProgressWindow* progress_ = nullptr;
 
     // Replaces the right panel's page with widget (null: none).
     void SetPage(SheetPanel* page, QLabel* empty);
