@@ -26,7 +26,9 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
+#include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -297,6 +299,12 @@ bool TForm1::AskSaveFileName(const std::string& defaultExtension, const std::str
 void TForm1::Close()
 {
     close();
+}
+
+bool TForm1::OpenHelp(const std::string& path)
+{
+    const QString file = QString::fromStdString(path);
+    return QFileInfo::exists(file) && QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
 CloneProgressView* TForm1::ProgressView()

@@ -70,6 +70,7 @@ public:
     bool AskSaveFileName(const std::string& defaultExtension, const std::string& filter, const std::string& directory,
                          const std::string& name, std::string& path) override;
     void Close() override;
+    bool OpenHelp(const std::string& path) override;
     CloneProgressView* ProgressView() override;
     void ShowCloneInformation() override;
     // The progress window of transfers, made at the first one.

@@ -230,5 +230,23 @@ TEST_F(DocumentTest, FileNamedOnTheCommandLineIsOpenedAtStart)
     App().DetachForm();
 }
 
+TEST_F(DocumentTest, FontSizeIsKeptAndHelpOpensTheManualOrSaysWhyNot)
+{
+    StartAttached();
+    EXPECT_TRUE(App().RunCommand(AppCommand::FontSize, 150, ""));
+    EXPECT_EQ(Env().fontSizePercentage, 150);
+    EXPECT_FALSE(App().RunCommand(AppCommand::FontSize, 5000, ""));
+    EXPECT_EQ(Env().fontSizePercentage, 150);
+
+    App().RunCommand(AppCommand::HelpContents, 0, "");
+    ASSERT_EQ(form.helpOpened.size(), 1u);
+    EXPECT_EQ(std::filesystem::path(form.helpOpened[0]).filename().string(), GTex().FirstLine("GI_Sys_MyHelpFile"));
+    EXPECT_TRUE(messages.asked.empty());
+    form.helpOpens = false;
+    App().RunCommand(AppCommand::HelpContents, 0, "");
+    ASSERT_EQ(messages.asked.size(), 1u);
+    EXPECT_NE(messages.asked[0].text.find(form.helpOpened[1]), std::string::npos);
+}
+
 }  // namespace
 }  // namespace xtr::test

@@ -70,6 +70,13 @@ public:
     }
     void Close() override { ++closeRequests; }
     void ShowCloneInformation() override { ++cloneInfoWindows; }
+    bool OpenHelp(const std::string& path) override
+    {
+        helpOpened.push_back(path);
+        return helpOpens;
+    }
+    std::vector<std::string> helpOpened;
+    bool helpOpens = true;
     int cloneInfoWindows = 0;
 
     struct FileDialog {

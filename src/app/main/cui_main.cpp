@@ -188,6 +188,24 @@ bool cuiMain::RunCommand(AppCommand command, std::int32_t argument, const std::s
     case AppCommand::CloneInfo:
         CloneInformation();
         return true;
+    case AppCommand::FontSize:
+        // The sheet is built again at the new size, with its cursor and
+        // scroll position from the history.
+        if (argument < 25 || argument > 1000) {
+            return false;
+        }
+        Env().fontSizePercentage = argument;
+        EvMan().Post(kEvSettingsChanged, 0, 0);
+        ReopenSheet();
+        return true;
+    case AppCommand::HelpContents: {
+        const std::string path = DataDirectory() + GTex().FirstLine("GI_Sys_MyHelpFile");
+        if (form_ == nullptr || !form_->OpenHelp(path)) {
+            Messages().Show(GTex().FirstLine("GI_Sys_AppTitle"), Format("Cannot open '%s'.", path.c_str()),
+                            MsgIcon::Warning, MsgButtons::Ok);
+        }
+        return true;
+    }
     case AppCommand::Exit:
         if (form_ != nullptr) {
             form_->Close();

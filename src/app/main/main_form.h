@@ -105,6 +105,13 @@ public:
     // Shows the radio's information (the clone information window) and
     // returns when the user has closed it.
     virtual void ShowCloneInformation() {}
+    // Opens the manual (an HTML file) in the platform's browser; false
+    // when it cannot be opened.
+    virtual bool OpenHelp(const std::string& path)
+    {
+        (void)path;
+        return false;
+    }
     // Asks the window to close (it then runs the close query).
     virtual void Close() {}
     // The grid's warning and error markers, or null.
