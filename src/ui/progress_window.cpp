@@ -69,8 +69,10 @@ void ProgressWindow::paintEvent(QPaintEvent*)
     painter.drawLine(kLeft - 1, kTop + kBarHeight, kLeft + kBarWidth, kTop + kBarHeight);
     painter.drawLine(kLeft + kBarWidth, kTop - 1, kLeft + kBarWidth, kTop + kBarHeight);
 
-    const QColor window = pal.color(QPalette::Base);
-    const QColor highlight = pal.color(QPalette::Highlight);
+    // The main window is disabled during the transfer, and this window with
+    // it: the bar keeps the active colours.
+    const QColor window = pal.color(QPalette::Active, QPalette::Base);
+    const QColor highlight = pal.color(QPalette::Active, QPalette::Highlight);
     painter.fillRect(kLeft, kTop, kBarWidth, kBarHeight, window);
     const int w = kBarWidth / kCells;
     for (int i = 0; i < kCells; ++i) {

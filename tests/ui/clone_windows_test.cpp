@@ -59,8 +59,8 @@ TEST_F(CloneWindows, ProgressWindowShowsReadsAndWritesWithABarOf32Cells)
     view->CloneProgress(16);
     EXPECT_EQ(window->Filled(), 16);
     const QImage half = window->grab().toImage();
-    const QColor highlight = window->palette().color(QPalette::Highlight);
-    const QColor empty = window->palette().color(QPalette::Base);
+    const QColor highlight = window->palette().color(QPalette::Active, QPalette::Highlight);
+    const QColor empty = window->palette().color(QPalette::Active, QPalette::Base);
     // Cell 0 is filled, cell 20 is not; each cell's last column is a gap.
     EXPECT_EQ(half.pixelColor(17 + 3, 9 + 7), highlight);
     EXPECT_EQ(half.pixelColor(17 + 8 * 20 + 3, 9 + 7), empty);
