@@ -8,6 +8,9 @@
 #include "cells/cell_description.h"
 #include "overlay/gtex.h"
 #include "ui/about_box.h"
+#include "ui/clone_info_window.h"
+#include "ui/file_dialogs.h"
+#include "ui/progress_window.h"
 #include "ui/icons.h"
 #include "ui/qt_fonts.h"
 #include "ui/qt_menu_view.h"
@@ -19,6 +22,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMenuBar>
@@ -33,6 +43,7 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     const QString title = QString::fromLocal8Bit(GTex().FirstLine("GI_Sys_AppTitle").c_str());
     setWindowTitle(title);
+    setAcceptDrops(true);
     QGuiApplication::setApplicationDisplayName(title);
 
     cmcCellObj basic;
@@ -278,6 +289,64 @@ void TForm1::closeEvent(QCloseEvent* event)
     } else {
         event->ignore();
     }
+}
+
+bool TForm1::AskOpenFileName(const std::string& defaultExtension, const std::string& filter,
+                             const std::string& directory, std::string& path)
+{
+    return AskOpenFile(this, defaultExtension, filter, directory, path);
+}
+
+bool TForm1::AskSaveFileName(const std::string& defaultExtension, const std::string& filter,
+                             const std::string& directory, const std::string& name, std::string& path)
+{
+    return AskSaveFile(this, defaultExtension, filter, directory, name, path);
+}
+
+void TForm1::Close()
+{
+    close();
+}
+
+bool TForm1::OpenHelp(const std::string& path)
+{
+    const QString file = QString::fromStdString(path);
+    return QFileInfo::exists(file) && QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
+CloneProgressView* TForm1::ProgressView()
+{
+    if (progress_ == nullptr) {
+        progress_ = new ProgressWindow(this);
+    }
+    return progress_;
+}
+
+void TForm1::ShowCloneInformation()
+{
+    cuiInformation window(this, GTex().FirstLine("GI_Sys_AppTitle"), "GI_Sheet_CloneInfo");
+    window.exec();
+    activateWindow();
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QMimeData* data = event->mimeData();
+    if (isEnabled() && data != nullptr && data->hasUrls() && data->urls().size() == 1 &&
+        data->urls().first().isLocalFile()) {
+        event->acceptProposedAction();
+    }
+}
+
+void TForm1::dropEvent(QDropEvent* event)
+{
+    const QMimeData* data = event->mimeData();
+    if (!HasApp() || !isEnabled() || data == nullptr || !data->hasUrls() || data->urls().isEmpty()) {
+        return;
+    }
+    const QString path = QDir::toNativeSeparators(data->urls().first().toLocalFile());
+    event->acceptProposedAction();
+    App().OpenFile(path.toStdString());
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event)

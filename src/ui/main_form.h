@@ -66,12 +66,26 @@ public:
     void CloseSheet() override;
     bool ShownSheetPosition(SheetPosition& position) const override;
     MarkerImages* Markers() override;
+    bool AskOpenFileName(const std::string& defaultExtension, const std::string& filter, const std::string& directory,
+                         std::string& path) override;
+    bool AskSaveFileName(const std::string& defaultExtension, const std::string& filter, const std::string& directory,
+                         const std::string& name, std::string& path) override;
+    void Close() override;
+    bool OpenHelp(const std::string& path) override;
+    CloneProgressView* ProgressView() override;
+    void ShowCloneInformation() override;
+    // The progress window of transfers, made at the first one.
+    class ProgressWindow* TransferWindow() const { return progress_; }
 
     // The page shown in the right panel, or null.
     SheetPanel* Page() const { return page_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A clone file dropped on the window is opened like one chosen in the
+    // open dialog.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -87,6 +101,7 @@ private:
     std::unique_ptr<QtMarkerImages> markers_;
     SheetPanel* page_ = nullptr;
     QLabel* emptyPage_ = nullptr;
+    class ProgressWindow* progress_ = nullptr;
 
     // Replaces the right panel's page with widget (null: none).
     void SetPage(SheetPanel* page, QLabel* empty);

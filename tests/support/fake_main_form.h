@@ -7,6 +7,7 @@
 #include "support/recording_tool_bar_view.h"
 #include "support/recording_tree_view.h"
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -53,6 +54,43 @@ public:
         return view;
     }
 
+    // The file dialogs answer from these queues, the oldest first; an empty
+    // answer or an empty queue is Cancel.
+    bool AskOpenFileName(const std::string& extension, const std::string& filter, const std::string& directory,
+                         std::string& path) override
+    {
+        dialogs.push_back({false, extension, filter, directory, {}});
+        return Answer(openAnswers, path);
+    }
+    bool AskSaveFileName(const std::string& extension, const std::string& filter, const std::string& directory,
+                         const std::string& name, std::string& path) override
+    {
+        dialogs.push_back({true, extension, filter, directory, name});
+        return Answer(saveAnswers, path);
+    }
+    void Close() override { ++closeRequests; }
+    void ShowCloneInformation() override { ++cloneInfoWindows; }
+    bool OpenHelp(const std::string& path) override
+    {
+        helpOpened.push_back(path);
+        return helpOpens;
+    }
+    std::vector<std::string> helpOpened;
+    bool helpOpens = true;
+    int cloneInfoWindows = 0;
+
+    struct FileDialog {
+        bool save;
+        std::string extension;
+        std::string filter;
+        std::string directory;
+        std::string name;
+    };
+    std::deque<std::string> openAnswers;
+    std::deque<std::string> saveAnswers;
+    std::vector<FileDialog> dialogs;
+    int closeRequests = 0;
+
     std::string title;
     bool panelsBuilt = false;
     int leftPanelWidth = 0;
@@ -69,6 +107,21 @@ public:
     RecordingToolBarView toolBar;
     RecordingTreeView* tree = nullptr;
     int treeViews = 0;
+
+private:
+    static bool Answer(std::deque<std::string>& answers, std::string& path)
+    {
+        if (answers.empty()) {
+            return false;
+        }
+        const std::string answer = answers.front();
+        answers.pop_front();
+        if (answer.empty()) {
+            return false;
+        }
+        path = answer;
+        return true;
+    }
 };
 
 }  // namespace xtr::test

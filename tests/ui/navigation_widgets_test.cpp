@@ -7,6 +7,9 @@
 #include "app/globals.h"
 #include "app/local_instance_guard.h"
 #include "app/main/image_file.h"
+#include "clone/fake_serial_link.h"
+#include "clone/sim_radio.h"
+#include "platform/serial_device.h"
 #include "app/main/ind_main.h"
 #include "app/main/process_objects.h"
 #include "app/memory_settings.h"
@@ -327,15 +330,30 @@ TEST_F(NavigationWidgets, ToolBarCommandOfTheViewMenuHidesAndShowsTheBar)
     EXPECT_FALSE(view->actions()[1]->isChecked());
 }
 
-TEST_F(NavigationWidgets, CommandsThatAreNotAvailableYetSayNotAvailable)
+TEST_F(NavigationWidgets, CloneMenuReadHoldsTheWindowUntilTheTransferEnds)
 {
-    ui::TForm1 form;
-    // The clone commands come with the main window's front ends; until then
-    // their cells answer with the error bit rather than passing for done.
-    QMenu* clone = TopMenu(form, "&Clone");
-    ASSERT_NE(clone, nullptr);
-    clone->actions()[0]->trigger();
-    EXPECT_NE(App().MainMenu()->LastClickResult() & cellresult::kError, 0);
+    // A radio that never answers, over the fake link.
+    SimRadio radio;
+    radio.SetWireTime(false);
+    radio.Faults().silent = true;
+    FakeSerialLink link{radio};
+    SetSerialDeviceFactory([&link] { return link.NewDevice(); });
+    {
+        ui::TForm1 form;
+        form.show();
+        const cmcEeprom before = [&] { cmcEeprom c; c.CopyFrom(App().CurrentImage()); return c; }();
+        QMenu* clone = TopMenu(form, "&Clone");
+        ASSERT_NE(clone, nullptr);
+        clone->actions()[0]->trigger();
+        EXPECT_EQ(App().MainMenu()->LastClickResult() & cellresult::kError, 0);
+        EXPECT_FALSE(form.isEnabled());
+        EXPECT_FALSE(form.close());  // refused during the transfer
+        ASSERT_TRUE(time->AdvanceUntil([this] { return !App().CloneActive(); }, 120000, 10));
+        EXPECT_TRUE(form.isEnabled());
+        EXPECT_FALSE(messages.asked.empty());  // why the read failed
+        EXPECT_FALSE(App().CurrentImage().Differs(before));
+    }
+    SetSerialDeviceFactory(nullptr);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "app/environ.h"
 #include "app/globals.h"
+#include "app/main/clone_front.h"
 #include "app/main/ind_main.h"
 #include "app/main/process_objects.h"
 #include "app/text_util.h"
@@ -63,20 +64,6 @@ bool ParsePort(const std::string& text, PortChoice& port)
     return true;
 }
 
-// The read check asks the application object, as the desktop program does.
-class Session::AppImageChecks : public CloneImageChecks {
-public:
-    explicit AppImageChecks(indMain& app) : app_(app) {}
-    int CheckImageIdentity(const cmcEeprom& image, bool withMakerText) override
-    {
-        return app_.CheckImageIdentity(image, withMakerText);
-    }
-    int CheckImageNewer(const cmcEeprom& image) override { return app_.CheckImageNewer(image); }
-
-private:
-    indMain& app_;
-};
-
 Session::Session(const SessionOptions& options)
     : options_(options), console_(stderr, IsTerminalStream(stderr), options.verbosity)
 {
@@ -109,19 +96,14 @@ Session::Session(const SessionOptions& options)
     // The tool numbers as the desktop program's window does: a file set or
     // read here holds the bytes the desktop program would save.
     app.UseWindowNumbering();
-    identityContext_ = CloneIdentityHandlerContext{app.ModelCode(), &identity_};
-    imageChecks_ = std::make_unique<AppImageChecks>(app);
-    manager_ = std::make_unique<indCloneMan>();
-    manager_->SetDevicePath(options.port.path);
-    manager_->SetIdentityHandler(&CloneIdentityHandler, &identityContext_);
-    manager_->SetReadHandler(&CloneReadHandler, imageChecks_.get());
-    manager_->SetProgressView(&console_);
+    CloneFront& clone = app.Clone();
+    clone.SetDevicePath(options.port.path);
+    clone.Manager().SetProgressView(&console_);
     console_.SetDescriber([this] {
-        const cmcCloneDrv& driver = manager_->Driver();
+        const cmcCloneDrv& driver = Manager().Driver();
         const std::string port = options_.port.path.empty() ? Format("port %d", Env().comPort) : options_.port.path;
         return Format("on %s at %s", port.c_str(), driver.WorkingSettings().c_str());
     });
-    chain_ = std::make_unique<CloneChain>(*manager_, app.ModelCode(), app.ExtraCode());
     if (!traceOk_) {
         console_.Error(OverlayText("GI_Mess_Trace_CannotWrite", options.tracePath));
     }
@@ -129,8 +111,6 @@ Session::Session(const SessionOptions& options)
 
 Session::~Session()
 {
-    chain_.reset();
-    manager_.reset();
     objects_.reset();
     SetSerialDeviceFactory(nullptr);
     trace_.reset();
@@ -144,6 +124,21 @@ Session::~Session()
 indMain& Session::App()
 {
     return objects_->Application();
+}
+
+indCloneMan& Session::Manager()
+{
+    return App().Clone().Manager();
+}
+
+CloneChain& Session::Chain()
+{
+    return App().Clone().Chain();
+}
+
+const CloneIdentityBlock& Session::Identity()
+{
+    return App().Clone().Identity();
 }
 
 void Session::LoadReference()

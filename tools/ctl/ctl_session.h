@@ -59,10 +59,11 @@ public:
     Session& operator=(const Session&) = delete;
 
     indMain& App();
-    indCloneMan& Manager() { return *manager_; }
-    CloneChain& Chain() { return *chain_; }
+    // The application object's clone wiring, the desktop program's own.
+    indCloneMan& Manager();
+    CloneChain& Chain();
     ConsoleOutput& Console() { return console_; }
-    const CloneIdentityBlock& Identity() const { return identity_; }
+    const CloneIdentityBlock& Identity();
     // False when a trace was asked for and its file cannot be written (said
     // already); the command then does nothing.
     bool TraceOk() const { return traceOk_; }
@@ -78,19 +79,12 @@ public:
     int Wait(TransferOutcome& outcome);
 
 private:
-    class AppImageChecks;
-
     SessionOptions options_;
     ConsoleOutput console_;
     LoopTimeService loop_;
     MemorySettings settings_;
     LocalInstanceGuard guard_;
     std::unique_ptr<ProcessObjects> objects_;
-    CloneIdentityBlock identity_;
-    CloneIdentityHandlerContext identityContext_{};
-    std::unique_ptr<AppImageChecks> imageChecks_;
-    std::unique_ptr<indCloneMan> manager_;
-    std::unique_ptr<CloneChain> chain_;
     std::FILE* traceFile_ = nullptr;
     std::unique_ptr<TransferTrace> trace_;
     bool traceOk_ = true;

@@ -4,6 +4,7 @@
 #include "app/events.h"
 #include "app/fatal.h"
 #include "app/globals.h"
+#include "app/main/clone_front.h"
 #include "app/main/main_form.h"
 #include "app/task.h"
 #include "app/text_util.h"
@@ -160,8 +161,59 @@ void cuiMain::DetachForm()
 
 bool cuiMain::RunCommand(AppCommand command, std::int32_t argument, const std::string& text)
 {
-    (void)argument;
     switch (command) {
+    case AppCommand::FileNew:
+        FileNew();
+        return true;
+    case AppCommand::FileOpen:
+        OpenDialog();
+        return true;
+    case AppCommand::FileSave:
+        Save();
+        return true;
+    case AppCommand::FileSaveAs:
+        SaveAsDialog();
+        return true;
+    case AppCommand::OpenRecent: {
+        // The full path: the empty directory never shortens an entry.
+        const std::string path = Env().recent.DisplayText(argument, "");
+        if (!path.empty()) {
+            OpenFile(path);
+        }
+        return true;
+    }
+    case AppCommand::CloneRead:
+        CloneRead();
+        return true;
+    case AppCommand::CloneWrite:
+        CloneWrite();
+        return true;
+    case AppCommand::CloneInfo:
+        CloneInformation();
+        return true;
+    case AppCommand::FontSize:
+        // The sheet is built again at the new size, with its cursor and
+        // scroll position from the history.
+        if (argument < 25 || argument > 1000) {
+            return false;
+        }
+        Env().fontSizePercentage = argument;
+        EvMan().Post(kEvSettingsChanged, 0, 0);
+        ReopenSheet();
+        return true;
+    case AppCommand::HelpContents: {
+        const std::string path = DataDirectory() + GTex().FirstLine("GI_Sys_MyHelpFile");
+        if (form_ == nullptr || !form_->OpenHelp(path)) {
+            Messages().Show(GTex().FirstLine("GI_Sys_AppTitle"), Format("Cannot open '%s'.", path.c_str()),
+                            MsgIcon::Warning, MsgButtons::Ok);
+        }
+        return true;
+    }
+    case AppCommand::Exit:
+        if (form_ != nullptr) {
+            form_->Close();
+        }
+        return true;
     case AppCommand::ShowSheet:
         return ShowSheet(text);
     case AppCommand::RefreshEditMenu:
@@ -335,6 +387,9 @@ bool cuiMain::QueryClose()
     }
     // Refused while a transfer, printing or the About box holds the form.
     if (!form_->IsEnabled()) {
+        return false;
+    }
+    if (ConfirmSave() == MsgResult::Cancel) {
         return false;
     }
     indEnviron& env = Env();

@@ -8,6 +8,7 @@
 #include "app/main/sheet_history.h"
 #include "app/tick.h"
 #include "cells/check_list.h"
+#include "app/message_service.h"
 #include "cells/ui_seams.h"
 #include "image/eeprom.h"
 
@@ -22,6 +23,7 @@ class cmcTask;
 struct cmcEvent;
 
 class cmcFCache;
+class CloneFront;
 class cuiMenu;
 class Segchar;
 class cuiSheet;
@@ -81,6 +83,41 @@ public:
     // object runs itself; the others answer false ("not available").
     bool RunCommand(AppCommand command, std::int32_t argument, const std::string& text) override;
     int EditMenuEntries() override;
+    std::string RecentFileText(std::int32_t position) override;
+
+    // The file commands of the document (document_commands.cpp).
+    // Offers to save a modified image first: Yes saves (through the save-as
+    // dialog for an untitled document or when sameFile says the file to be
+    // opened is the one open), and a cancelled or failed save gives Cancel.
+    // Callers stop on Cancel. Unmodified documents answer Yes unasked.
+    MsgResult ConfirmSave(bool sameFile = false);
+    // New document: the reference image, untitled and unmodified.
+    bool FileNew();
+    // Opens a clone file; on any failure its message has been shown and
+    // the document is unchanged.
+    bool OpenFile(const std::string& path);
+    // Saves the current image; on success the document is that file.
+    bool SaveFile(const std::string& path);
+    bool OpenDialog();
+    bool SaveAsDialog();
+    // The current file, or the save-as dialog for an untitled document.
+    bool Save();
+    const std::string& CurrentDirectory() const { return currentDirectory_; }
+
+    // The clone commands (clone_commands.cpp). The clone manager's wiring,
+    // made at the first use; the command line uses the same.
+    CloneFront& Clone();
+    bool CloneActive() const;
+    // Offers to save first, then reads the radio; only a complete read
+    // replaces the current image, which then is untitled and modified.
+    bool CloneRead();
+    // Writes the current image over 0x0100-0x1FFF (from 0x0000 in maker
+    // mode) after preparing it, once the radio has answered; the guarded
+    // write of indMain asks its questions first.
+    bool StartCloneWrite();
+    // Identifies the radio and shows what it reported.
+    bool CloneInformation();
+    bool CloneInfoText(CloneInfoItem item, std::int32_t index, std::string& text) override;
 
     // The main menu, the tool bar and the navigation tree; null before the
     // form is attached (and the tree also while it is rebuilt).
@@ -121,6 +158,9 @@ public:
     void PeriodicStep();
 
 protected:
+    // The sheet shown is rebuilt over the image now current.
+    void ReopenSheet();
+
     static void Listener(void* context, const cmcEvent& event);
     void OnEvent(const cmcEvent& event);
 
@@ -149,6 +189,8 @@ protected:
     CheckListResult problems_;
 
     cmcTask* idleTask_ = nullptr;
+
+    std::unique_ptr<CloneFront> clone_;
 
     std::unique_ptr<cuiMenu> menu_;
     std::unique_ptr<cuiToolBar> toolBar_;

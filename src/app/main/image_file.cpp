@@ -1,4 +1,5 @@
 #include "app/main/image_file.h"
+#include "app/main/cui_main.h"
 
 #include "app/main/ind_main.h"
 #include "image/clone_file.h"
@@ -7,7 +8,7 @@
 
 namespace xtr {
 
-uint8_t OpenImageFile(indMain& app, const std::string& path)
+uint8_t OpenImageFile(cuiMain& app, const std::string& path)
 {
     cmcEeprom scratch;
     scratch.SetSize(app.CurrentImage().Size());
@@ -37,7 +38,7 @@ uint8_t OpenImageFile(indMain& app, const std::string& path)
     return kKclOk;
 }
 
-uint8_t SaveImageFile(indMain& app, const std::string& path)
+uint8_t SaveImageFile(cuiMain& app, const std::string& path)
 {
     cmcEeprom& image = app.CurrentImage();
     app.PrepareImage(image);

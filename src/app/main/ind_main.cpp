@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 namespace xtr {
 namespace {
@@ -60,6 +61,22 @@ void indMain::AttachForm(MainForm* form)
             EnterMakerMode();
         }
     }
+    // An item after the program's path that names an existing file, or
+    // any item ending in ".kcl", is a clone file to open ("xtr450
+    // FILE.kcl"); the first one is opened, and one that cannot be opened
+    // leaves the initial image with its message shown. Other items are
+    // switches this program does not know and are ignored.
+    for (std::size_t i = 1; i < commandLine_.size(); ++i) {
+        const std::string& item = commandLine_[i];
+        std::error_code ec;
+        const bool isFile = std::filesystem::is_regular_file(item, ec);
+        const std::string lower = ToLower(item);
+        const bool namesCloneFile = lower.size() > 4 && lower.compare(lower.size() - 4, 4, ".kcl") == 0;
+        if (lower != kMakerSwitch && (isFile || namesCloneFile)) {
+            OpenFile(commandLine_[i]);
+            break;
+        }
+    }
 }
 
 void indMain::UseWindowNumbering()
@@ -96,7 +113,27 @@ void indMain::LoadInitialFile(int modelType)
 
 void indMain::CloneWrite()
 {
-    // The guarded write to the radio joins with the clone manager.
+    // Nothing with consistency errors reaches the radio.
+    EvMan().Send(kEvCommitEdit, 0, 0);
+    int errors = 0;
+    int warnings = 0;
+    CountProblems(errors, warnings);
+    const std::string caption = GTex().FirstLine("GI_Sys_AppTitle");
+    if (errors > 0) {
+        Messages().Show(caption, GTex().AllLines("GI_Mess_DataError"), MsgIcon::Error, MsgButtons::Ok);
+        return;
+    }
+    if (CloneActive()) {
+        return;
+    }
+    if (MakerMode() && !AskMakerCaution()) {
+        return;
+    }
+    if (Messages().Show(caption, GTex().AllLines("GI_Mess_Confirm_CloneWrite"), MsgIcon::Warning,
+                        MsgButtons::OkCancel) != MsgResult::Ok) {
+        return;
+    }
+    StartCloneWrite();
 }
 
 bool indMain::AskMakerCaution()

@@ -14,6 +14,7 @@ class MenuView;
 class ToolBarView;
 class TreeView;
 class MarkerImages;
+class CloneProgressView;
 struct SheetPosition;
 
 class MainForm {
@@ -78,6 +79,43 @@ public:
         (void)position;
         return false;
     }
+    // The file dialogs of the open and save commands. defaultExtension and
+    // filter come from the overlay (the filter as "Text|*.ext|..."); name
+    // is the proposed file name, directory the initial one. False when the
+    // user cancels; path then stays as it was.
+    virtual bool AskOpenFileName(const std::string& defaultExtension, const std::string& filter,
+                                 const std::string& directory, std::string& path)
+    {
+        (void)defaultExtension;
+        (void)filter;
+        (void)directory;
+        (void)path;
+        return false;
+    }
+    virtual bool AskSaveFileName(const std::string& defaultExtension, const std::string& filter,
+                                 const std::string& directory, const std::string& name, std::string& path)
+    {
+        (void)defaultExtension;
+        (void)filter;
+        (void)directory;
+        (void)name;
+        (void)path;
+        return false;
+    }
+    // The progress window of clone transfers, or null for none.
+    virtual CloneProgressView* ProgressView() { return nullptr; }
+    // Shows the radio's information (the clone information window) and
+    // returns when the user has closed it.
+    virtual void ShowCloneInformation() {}
+    // Opens the manual (an HTML file) in the platform's browser; false
+    // when it cannot be opened.
+    virtual bool OpenHelp(const std::string& path)
+    {
+        (void)path;
+        return false;
+    }
+    // Asks the window to close (it then runs the close query).
+    virtual void Close() {}
     // The grid's warning and error markers, or null.
     virtual MarkerImages* Markers() { return nullptr; }
 };

@@ -1,0 +1,92 @@
+// The transfer progress window and the clone information window, headless.
+#include "qt_app.h"
+
+#include "app/environ.h"
+#include "app/globals.h"
+#include "app/local_instance_guard.h"
+#include "app/main/ind_main.h"
+#include "app/main/process_objects.h"
+#include "app/memory_settings.h"
+#include "clone/clone_result.h"
+#include "overlay/gtex.h"
+#include "support/manual_time.h"
+#include "support/scripted_messages.h"
+#include "ui/clone_info_window.h"
+#include "ui/main_form.h"
+#include "ui/progress_window.h"
+#include "ui/sheet_panel.h"
+
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+namespace xtr::test {
+namespace {
+
+class CloneWindows : public ::testing::Test {
+protected:
+    CloneWindows()
+    {
+        QtApp();
+        ProcessServices services;
+        services.environ = EnvironServices{&settings, &guard, ScreenSize{1024, 768}};
+        services.commandLine = {"xtr450"};
+        objects = std::make_unique<ProcessObjects>(services);
+    }
+
+    ManualTimeGuard time;
+    ScriptedMessages messages;
+    MemorySettings settings;
+    LocalInstanceGuard guard;
+    std::unique_ptr<ProcessObjects> objects;
+};
+
+TEST_F(CloneWindows, ProgressWindowShowsReadsAndWritesWithABarOf32Cells)
+{
+    ui::TForm1 form;
+    form.show();
+    CloneProgressView* view = form.ProgressView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(view, form.ProgressView());  // one window for every transfer
+    ui::ProgressWindow* window = form.TransferWindow();
+
+    view->CloneStarted(kCloneIdentify);
+    EXPECT_FALSE(window->isVisible());
+    view->CloneStarted(kCloneRead);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Cloning"));
+
+    view->CloneProgress(16);
+    EXPECT_EQ(window->Filled(), 16);
+    const QImage half = window->grab().toImage();
+    const QColor highlight = window->palette().color(QPalette::Active, QPalette::Highlight);
+    const QColor empty = window->palette().color(QPalette::Active, QPalette::Base);
+    // Cell 0 is filled, cell 20 is not; each cell's last column is a gap.
+    EXPECT_EQ(half.pixelColor(17 + 3, 9 + 7), highlight);
+    EXPECT_EQ(half.pixelColor(17 + 8 * 20 + 3, 9 + 7), empty);
+    EXPECT_EQ(half.pixelColor(17 + 7, 9 + 7), empty);
+
+    view->CloneProgress(33);  // the end of a transfer: the bar is full
+    EXPECT_EQ(window->Filled(), 32);
+    view->CloneEnded();
+    EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(CloneWindows, InformationWindowShowsTheIdentitySheetSizedToItsGrid)
+{
+    ui::TForm1 form;
+    ui::cuiInformation window(&form, "Caption", "GI_Sheet_CloneInfo");
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Caption"));
+    ASSERT_NE(window.Page(), nullptr);
+    ASSERT_NE(window.Page()->Sheet(), nullptr);
+    EXPECT_EQ(window.Page()->size(), window.Page()->NeededSize());
+    const auto buttons = window.findChildren<QPushButton*>();
+    ASSERT_EQ(buttons.size(), 1);
+    EXPECT_EQ(buttons[0]->text().toStdString(), GTex().Text("GI_AppInd_Button_OkCancel", 0));
+    EXPECT_TRUE(buttons[0]->isDefault());
+    buttons[0]->click();
+    EXPECT_EQ(window.result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace xtr::test
