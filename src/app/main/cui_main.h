@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/canvas.h"
+#include "app/main/print_command.h"
 #include "app/main/sheet_history.h"
 #include "app/tick.h"
 #include "cells/check_list.h"
@@ -117,6 +118,9 @@ public:
     // One run of the periodic task (every 50 ms once the window is shown).
     void PeriodicStep();
 
+    // The print commands; the desktop program installs its printer.
+    PrintCommand& Printing() { return printing_; }
+
 protected:
     static void Listener(void* context, const cmcEvent& event);
     void OnEvent(const cmcEvent& event);
@@ -154,6 +158,7 @@ protected:
     bool editMenuFillPosted_ = false;
     SheetHistory sheetHistory_;
     std::string shownReference_;
+    PrintCommand printing_;
 
 private:
     static void IdleHandler(void* context, cmcTask* task);
