@@ -134,3 +134,22 @@ TEST(PageFitTest, FitsAndRefitHeight)
 
 }  // namespace
 }  // namespace xtr
+
+#include "ui/model/printing_dialog_layout.h"
+
+namespace xtr {
+namespace {
+
+TEST(PrintingDialogLayoutTest, ButtonAndLabelAreSizedAndPlacedFromTheLabel)
+{
+    // Label 101 x 15, button 23 high: client 202 x 114.
+    const PrintingDialogLayout layout = LayoutPrintingDialog(101, 15, 23);
+    EXPECT_EQ(layout.clientWidth, 202);
+    EXPECT_EQ(layout.clientHeight, 114);
+    EXPECT_EQ(layout.label, (Rect{50, 30, 151, 45}));
+    // 1.2 * 101 = 121.2 truncated; top 114 - 34.5 = 79.5 truncated.
+    EXPECT_EQ(layout.button, (Rect{40, 79, 161, 102}));
+}
+
+}  // namespace
+}  // namespace xtr
