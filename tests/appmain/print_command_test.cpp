@@ -133,8 +133,10 @@ TEST_F(PrintCommandTest, PrintCurrentIsOneDocumentAtOnce)
 TEST_F(PrintCommandTest, PrintAllGoesNodeByNodeWithTheWindowDisabled)
 {
     Install();
+    EXPECT_TRUE(command.CanPrint());
     command.Run(&form, true, "[St_Common]A", {"[St_Common]A", "", "[St_Common]B"});
     EXPECT_TRUE(command.Busy());
+    EXPECT_FALSE(command.CanPrint());
     EXPECT_FALSE(form.enabled);
     EXPECT_EQ(log.steps, (std::vector<std::string>{"setup", "dialog"}));
     command.Tick();
@@ -171,6 +173,7 @@ TEST_F(AppTest, PrintCommandsDoNothingBeforeASheetIsShownAndReferencesComeFromTh
         ++sessions;
         return nullptr;
     });
+    EXPECT_FALSE(App().CanPrintCurrent());
     EXPECT_TRUE(App().RunCommand(AppCommand::PrintCurrent, 0, {}));
     EXPECT_TRUE(App().RunCommand(AppCommand::PrintAll, 0, {}));
     EXPECT_EQ(sessions, 0);

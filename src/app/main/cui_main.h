@@ -120,6 +120,8 @@ public:
 
     // The print commands; the desktop program installs its printer.
     PrintCommand& Printing() { return printing_; }
+    // A sheet is shown and nothing prints yet.
+    bool CanPrintCurrent() override { return !shownReference_.empty() && printing_.CanPrint(); }
 
 protected:
     static void Listener(void* context, const cmcEvent& event);

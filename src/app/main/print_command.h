@@ -54,6 +54,8 @@ public:
     // One step of printing all pages; called by the idle task.
     void Tick();
     bool Busy() const { return session_ != nullptr; }
+    // A printer is installed and no document is in progress.
+    bool CanPrint() const { return factory_ != nullptr && !Busy(); }
     // The pages of the last document.
     int Pages() const { return pages_; }
 
