@@ -34,6 +34,9 @@ TEST(PrintMarginsTest, FieldsAreTrimmedAndBadOnesCountAsZero)
     const PrintMargins shortLine = ParsePrintMargins("5");
     EXPECT_DOUBLE_EQ(shortLine.left, 5);
     EXPECT_DOUBLE_EQ(shortLine.bottom, 0);
+    // A negative or absurd margin does not put the area off the paper or
+    // overflow the pixel count.
+    EXPECT_EQ(PrintableRect(ParsePrintMargins("-5,-1e30,1e30,0"), 600, 4960, 7016), (Rect{0, 0, 0, 7016}));
     // The vertical resolution serves both directions.
     EXPECT_EQ(PrintableRect(ParsePrintMargins("25.4,25.4,25.4,25.4"), 300, 3000, 4000), (Rect{300, 300, 2700, 3700}));
 }

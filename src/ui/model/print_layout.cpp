@@ -1,8 +1,5 @@
 #include "ui/model/print_layout.h"
 
-#include "cells/cell_obj.h"
-#include "ui/model/sheet.h"
-
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -40,9 +37,15 @@ double ReadMillimetres(std::string_view field)
     return value;
 }
 
+// A margin is at least 0 and at most a metre: a negative or absurd value
+// in the overlay would otherwise put the printable area off the paper or
+// overflow the pixel count.
+constexpr double kMaxMarginMillimetres = 1000;
+
 int ToPixels(double millimetres, int dotsPerInch)
 {
-    return static_cast<int>(millimetres * dotsPerInch * kInchPerMillimetre);
+    const double clamped = std::clamp(millimetres, 0.0, kMaxMarginMillimetres);
+    return static_cast<int>(clamped * std::max(dotsPerInch, 0) * kInchPerMillimetre);
 }
 
 int Sum(const std::vector<int>& sizes, int count)
@@ -74,8 +77,11 @@ Rect PrintableRect(const PrintMargins& margins, int dotsPerInchY, int pageWidth,
 {
     // Each margin is truncated to whole pixels before it is taken off, so
     // equal margins are equal on all four sides.
-    return {ToPixels(margins.left, dotsPerInchY), ToPixels(margins.top, dotsPerInchY),
-            pageWidth - ToPixels(margins.right, dotsPerInchY), pageHeight - ToPixels(margins.bottom, dotsPerInchY)};
+    // Margins wider than the paper leave an empty area, never an inverted one.
+    const int left = ToPixels(margins.left, dotsPerInchY);
+    const int top = ToPixels(margins.top, dotsPerInchY);
+    return {left, top, std::max(left, pageWidth - ToPixels(margins.right, dotsPerInchY)),
+            std::max(top, pageHeight - ToPixels(margins.bottom, dotsPerInchY))};
 }
 
 int PrintGrid::FixedWidth() const
@@ -86,29 +92,6 @@ int PrintGrid::FixedWidth() const
 int PrintGrid::FixedHeight() const
 {
     return Sum(heights, fixedRows);
-}
-
-PrintGrid PrintGridOf(const cuiSheet& sheet)
-{
-    PrintGrid grid;
-    const int columns = sheet.ColumnCount();
-    const int rows = sheet.RowCount();
-    grid.fixedColumns = std::min(sheet.FixedColumns(), columns);
-    grid.fixedRows = std::min(sheet.FixedRows(), rows);
-    for (int c = 0; c < columns; ++c) {
-        grid.widths.push_back(sheet.ColumnWidth(c));
-        bool breakable = true;
-        for (int r = 0; r < grid.fixedRows; ++r) {
-            if (sheet.Contains(c, r) && (sheet.CellAt(c, r).look & look::kPlus) != 0) {
-                breakable = false;
-            }
-        }
-        grid.breakable.push_back(breakable);
-    }
-    for (int r = 0; r < rows; ++r) {
-        grid.heights.push_back(sheet.RowHeight(r));
-    }
-    return grid;
 }
 
 std::vector<int> SplitColumns(const PrintGrid& grid, int width)
