@@ -1,5 +1,7 @@
 // xtr450: the desktop program.
 #include "app/fatal.h"
+#include "app/globals.h"
+#include "app/main/ind_main.h"
 #include "app/main/process_objects.h"
 #include "app/main/startup_outcome.h"
 #include "app/message_service.h"
@@ -10,6 +12,7 @@
 #include "ui/main_form.h"
 #include "ui/qt_cell_ui.h"
 #include "ui/qt_messages.h"
+#include "ui/qt_printer_session.h"
 #include "ui/qt_time_service.h"
 #include "ui/segment_editors.h"
 
@@ -59,9 +62,11 @@ int main(int argc, char** argv)
                 [&] {
                     ui::TForm1 form;
                     messages.SetParent(&form);
+                    App().Printing().SetSessionFactory(ui::QtPrinterSessionFactory(&form));
                     ui::QtSegmentEditors segmentEditors(&form, &form);
                     SetSegmentEditors(&segmentEditors);
                     const int code = application.exec();
+                    App().Printing().SetSessionFactory(nullptr);
                     SetSegmentEditors(nullptr);
                     messages.SetParent(nullptr);
                     return code;

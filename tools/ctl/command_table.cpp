@@ -23,6 +23,9 @@ const std::vector<Command>& CommandTable()
         DiffCommand(),
         BackupsCommand(),
         PortsCommand(),
+#ifdef XTR_WITH_PRINT
+        PrintCommand(),
+#endif
     };
     return table;
 }

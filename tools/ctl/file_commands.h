@@ -15,6 +15,10 @@ Command SheetsCommand();
 Command ShowCommand();
 Command GetCommand();
 Command SetCommand();
+#ifdef XTR_WITH_PRINT
+// Only where the Qt painting libraries are built.
+Command PrintCommand();
+#endif
 
 // A session for the file commands: the variant's initial image as the
 // reference, nothing said but errors and warnings unless verbose.

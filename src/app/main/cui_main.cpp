@@ -233,6 +233,11 @@ bool cuiMain::RunCommand(AppCommand command, std::int32_t argument, const std::s
         Env().toolbarVisible = visible ? 1 : 0;
         return true;
     }
+    case AppCommand::PrintCurrent:
+    case AppCommand::PrintAll:
+        printing_.Run(form_, command == AppCommand::PrintAll, shownReference_,
+                      command == AppCommand::PrintAll && tree_ ? PageReferences(*tree_) : std::vector<std::string>());
+        return true;
     default:
         return false;  // not available in this program yet
     }
@@ -414,6 +419,7 @@ void cuiMain::PeriodicStep()
 {
     // Reopening the sheet after a rebuild and printing page by page join
     // this step with the sheet engine and printing.
+    printing_.Tick();
     if (delayedCheck_ && delayedCheck_->Remaining() == 0) {
         delayedCheck_.reset();
         int errors = 0;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/canvas.h"
+#include "app/main/print_command.h"
 #include "app/main/sheet_history.h"
 #include "app/tick.h"
 #include "cells/check_list.h"
@@ -157,6 +158,11 @@ public:
     // One run of the periodic task (every 50 ms once the window is shown).
     void PeriodicStep();
 
+    // The print commands; the desktop program installs its printer.
+    PrintCommand& Printing() { return printing_; }
+    // A sheet is shown and nothing prints yet.
+    bool CanPrintCurrent() override { return !shownReference_.empty() && printing_.CanPrint(); }
+
 protected:
     // The sheet shown is rebuilt over the image now current.
     void ReopenSheet();
@@ -199,6 +205,7 @@ protected:
     bool editMenuFillPosted_ = false;
     SheetHistory sheetHistory_;
     std::string shownReference_;
+    PrintCommand printing_;
 
 private:
     static void IdleHandler(void* context, cmcTask* task);
