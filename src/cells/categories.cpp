@@ -52,4 +52,15 @@ int CategoryListSlot(std::uint32_t category)
     return kCategories[category].listSlot;
 }
 
+bool FindCategoryName(std::string_view name, std::uint32_t& category)
+{
+    for (std::uint32_t n = 0; n < kCategoryCount; ++n) {
+        if (CategoryName(n) == name) {
+            category = n;
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace xtr

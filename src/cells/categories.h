@@ -40,6 +40,10 @@ std::string_view CategoryName(std::uint32_t category);
 // name is not a category and is fatal ("Cannot use the specified category.").
 std::uint32_t CategoryOfName(std::string_view name);
 
+// The same for a name typed by a user: false, and category untouched, for a
+// name that is no category's (never fatal).
+bool FindCategoryName(std::string_view name, std::uint32_t& category);
+
 // The image list a category selects: the category number minus 1 for
 // categories 2 to 15, 0 (no list) for 0, 1 and kCategoryNone. A number
 // outside 0..16 is fatal ("Unknown Cell Category. (%d)").

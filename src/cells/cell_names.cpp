@@ -38,4 +38,15 @@ std::string_view CellName(std::int32_t id)
     return id >= 0 && id < kCellCount ? kTableNames[static_cast<std::size_t>(id)] : std::string_view();
 }
 
+bool FindCellName(std::string_view name, std::int32_t& id)
+{
+    for (std::int32_t n = 0; n < kCellCount; ++n) {
+        if (CellName(n) == name) {
+            id = n;
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace xtr

@@ -25,6 +25,10 @@ std::string_view CellName(std::int32_t id);
 // (letter case counts) is fatal ("Cannot use the specified cell.").
 std::int32_t CellIdOfName(std::string_view name);
 
+// The same for a name typed by a user: false, and id untouched, for a name
+// that is no cell's (never fatal).
+bool FindCellName(std::string_view name, std::int32_t& id);
+
 // Cells that are named but have no behaviour yet: a request for one shows
 // "%d *Yet*" with its id.
 bool IsYetCell(std::int32_t id);

@@ -8,31 +8,6 @@
 #include <cctype>
 
 namespace xtr {
-namespace {
-
-bool FindCategory(std::string_view name, std::uint32_t& category)
-{
-    for (std::uint32_t n = 0; n < kCategoryCount; ++n) {
-        if (CategoryName(n) == name) {
-            category = n;
-            return true;
-        }
-    }
-    return false;
-}
-
-bool FindCell(std::string_view name, std::int32_t& id)
-{
-    for (std::int32_t n = 0; n < kCellCount; ++n) {
-        if (CellName(n) == name) {
-            id = n;
-            return true;
-        }
-    }
-    return false;
-}
-
-}  // namespace
 
 SettingRef RefOf(const cmcCellObj& cell)
 {
@@ -67,7 +42,7 @@ bool ParseSettingRef(const std::string& text, SettingRef& ref, std::string& erro
     const std::size_t dot = rest.find('.');
     if (dot != std::string_view::npos) {
         const std::string_view category = rest.substr(0, dot);
-        if (!FindCategory(category, ref.category)) {
+        if (!FindCategoryName(category, ref.category)) {
             error = "unknown cell category '" + std::string(category) + "'";
             return false;
         }
@@ -75,7 +50,7 @@ bool ParseSettingRef(const std::string& text, SettingRef& ref, std::string& erro
     }
     const std::size_t bracket = rest.find('[');
     const std::string_view name = rest.substr(0, bracket);
-    if (!FindCell(name, ref.cellId)) {
+    if (!FindCellName(name, ref.cellId)) {
         error = "unknown setting '" + std::string(name) + "'";
         return false;
     }

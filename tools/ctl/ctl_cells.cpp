@@ -12,28 +12,6 @@
 namespace xtr::ctl {
 namespace {
 
-bool FindCategory(std::string_view name, std::uint32_t& category)
-{
-    for (std::uint32_t n = 0; n < kCategoryCount; ++n) {
-        if (CategoryName(n) == name) {
-            category = n;
-            return true;
-        }
-    }
-    return false;
-}
-
-bool FindCell(std::string_view name, std::int32_t& id)
-{
-    for (std::int32_t n = 0; n < kCellCount; ++n) {
-        if (CellName(n) == name) {
-            id = n;
-            return true;
-        }
-    }
-    return false;
-}
-
 // Cells outside the lists that still take an index: the key assignments
 // (one byte per key, 12 trunked keys from 0x0120 and 12 conventional keys
 // from 0x012C) and the scrambler choice shown for each scrambler row.
@@ -71,7 +49,7 @@ bool ParseCellRef(const std::string& text, CellRef& ref, std::string& error)
     const std::size_t dot = rest.find('.');
     if (dot != std::string_view::npos) {
         const std::string_view category = rest.substr(0, dot);
-        if (!FindCategory(category, ref.category)) {
+        if (!FindCategoryName(category, ref.category)) {
             error = "unknown cell category '" + std::string(category) + "'";
             return false;
         }
@@ -79,7 +57,7 @@ bool ParseCellRef(const std::string& text, CellRef& ref, std::string& error)
     }
     const std::size_t bracket = rest.find('[');
     const std::string_view name = rest.substr(0, bracket);
-    if (!FindCell(name, ref.cellId)) {
+    if (!FindCellName(name, ref.cellId)) {
         error = "unknown cell '" + std::string(name) + "'";
         return false;
     }
