@@ -39,7 +39,7 @@ void CopyRows(const Preparation& p, std::int32_t rows, std::int32_t rowSize, std
 
 }  // namespace
 
-// Step 11: every directory entry's prefix and ident, derived from its dial
+// Every directory entry's prefix and ident, derived from its dial
 // string in the numbering of this variant (zeros when it dials no address).
 void DeriveDirectoryAddresses(const Preparation& p)
 {
@@ -48,7 +48,7 @@ void DeriveDirectoryAddresses(const Preparation& p)
     UpdateDirectoryAddresses(p.t, numbering);
 }
 
-// Step 17: the fourth byte of every group row is the reference's; rows past
+// The fourth byte of every group row is the reference's; rows past
 // the count are wholly the reference's. The Mpt radio calls its groups in
 // its own prefix, so every row takes it.
 void KeepGroupRows(const Preparation& p)
@@ -66,7 +66,7 @@ void KeepGroupRows(const Preparation& p)
     }
 }
 
-// Step 18: the regrouping table starts empty; the byte after it is the
+// The regrouping table starts empty; the byte after it is the
 // reference's.
 void ClearRegroupTable(const Preparation& p)
 {
@@ -76,7 +76,7 @@ void ClearRegroupTable(const Preparation& p)
     p.CopyByte(kRegroupLast + 1);
 }
 
-// Step 19: the Cps variant has no fleet plan or 5-digit dialling of its
+// The Cps variant has no fleet plan or 5-digit dialling of its
 // own: the fleet bases, last numbers, the 5-digit count and the whole list
 // are the reference's.
 void CopyCpsNumberPlan(const Preparation& p)
@@ -90,7 +90,7 @@ void CopyCpsNumberPlan(const Preparation& p)
                 mptmap::kFiveDigitRows + mptmap::kFiveDigitRowSize * mptmap::kFiveDigitRowCount - 1);
 }
 
-// Step 20: Mpt 5-digit rows past the count are the reference's.
+// Mpt 5-digit rows past the count are the reference's.
 void KeepFiveDigitRows(const Preparation& p)
 {
     if (!p.Mpt()) {
@@ -100,7 +100,7 @@ void KeepFiveDigitRows(const Preparation& p)
              mptmap::kFiveDigitRowCount);
 }
 
-// Step 21: the Mpt radio has no Cps fleet bands (the reference's stay), and
+// The Mpt radio has no Cps fleet bands (the reference's stay), and
 // its despatcher, emergency and SDM numbers lie in its own prefix.
 void KeepFleetCountsAndPrefixes(const Preparation& p)
 {
@@ -114,7 +114,7 @@ void KeepFleetCountsAndPrefixes(const Preparation& p)
     p.t.SetByte(mptmap::kSdmPrefix, ownPrefix);
 }
 
-// Step 22: the third byte of every hunt row is the reference's; the channel
+// The third byte of every hunt row is the reference's; the channel
 // numbers of rows past the count as well.
 void KeepHuntRows(const Preparation& p)
 {
@@ -128,13 +128,13 @@ void KeepHuntRows(const Preparation& p)
     }
 }
 
-// Step 23: AAD rows past the count are the reference's.
+// AAD rows past the count are the reference's.
 void KeepAadRows(const Preparation& p)
 {
     CopyRows(p, kAadRows, kAadRowSize, p.t.GetByte(kAadCount), kAadRowCount);
 }
 
-// Step 24: the killed-radio option byte is the reference's in the Mpt
+// The killed-radio option byte is the reference's in the Mpt
 // variant; the Cps variant edits it (CL_CallOp_KilledEnable_Cps) and takes
 // only bit 0 from the reference.
 void CopyKilledByte(const Preparation& p)
