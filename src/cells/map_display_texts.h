@@ -18,13 +18,14 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include "image/memory_map.h"
 
 namespace xtr {
 
-inline constexpr std::int32_t kDisplayTextBase = 0x0FED;
+inline constexpr std::int32_t kDisplayTextBase = memmap::kDisplayTexts;
 inline constexpr int kDisplayTextSlotSize = 10;
 inline constexpr int kDisplayTextSlotCount = 56;
-inline constexpr std::int32_t kUserCharMasks = 0x0168;
+inline constexpr std::int32_t kUserCharMasks = memmap::kUserCharMasks;
 inline constexpr int kUserCharCount = 16;
 // The code of the first user-defined character.
 inline constexpr int kUserCharFirstCode = 16;

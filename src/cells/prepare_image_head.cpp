@@ -3,15 +3,16 @@
 // edits, the clone comments and two values the radio looks up at power-on.
 #include "cells/mpt_layout.h"
 #include "cells/prepare_image_steps.h"
+#include "image/memory_map.h"
 
 namespace xtr::prepare {
 namespace {
 
-constexpr std::int32_t kCloneComment1 = 0x0188;
-constexpr std::int32_t kCloneComment2 = 0x0198;
-constexpr std::int32_t kCloneCommentLength = 16;
+using memmap::kCloneComment1;
+using memmap::kCloneComment2;
+constexpr std::int32_t kCloneCommentLength = memmap::kCloneCommentSize;
 
-constexpr std::int32_t kQueryStatusRow = 0x013E;
+using memmap::kQueryStatusRow;
 
 // A directory entry whose first dial digit is 0xF holds no number.
 constexpr int kEmptyDigit = 0x0F;
@@ -38,7 +39,7 @@ void CopyIdentity(const Preparation& p)
 }
 
 // The eight maker characters and the map format byte after them.
-void CopyMakerText(const Preparation& p) { p.CopyBytes(0x0100, 0x0108); }
+void CopyMakerText(const Preparation& p) { p.CopyBytes(memmap::kMakerText, memmap::kMapFormat); }
 
 // The bits of the compander, hook and horn bytes that no cell shows.
 void CopyHeadBits(const Preparation& p)

@@ -6,6 +6,7 @@
 #include "cells/mpt_layout.h"
 #include "cells/mpt_plan.h"
 #include "cells/prepare_image_steps.h"
+#include "image/memory_map.h"
 
 namespace xtr::prepare {
 namespace {
@@ -16,14 +17,14 @@ constexpr std::int32_t kRegroupLast = 0x0C70;
 
 // Hunt list: count, then 40 rows of channel number (2 bytes) and a byte the
 // cells leave alone.
-constexpr std::int32_t kHuntCount = 0x0D86;
-constexpr std::int32_t kHuntRows = 0x0D87;
+using memmap::kHuntCount;
+using memmap::kHuntRows;
 constexpr std::int32_t kHuntRowSize = 3;
 constexpr std::int32_t kHuntRowCount = 40;
 
 // AAD list: count, then 100 rows of 2 bytes.
-constexpr std::int32_t kAadCount = 0x0E01;
-constexpr std::int32_t kAadRows = 0x0E02;
+using memmap::kAadCount;
+using memmap::kAadRows;
 constexpr std::int32_t kAadRowSize = 2;
 constexpr std::int32_t kAadRowCount = 100;
 

@@ -3,6 +3,7 @@
 // settings, the MPT1327 time derived from NV, and the option bits and maker
 // timers that travel with them.
 #include "cells/prepare_image_steps.h"
+#include "image/memory_map.h"
 
 namespace xtr::prepare {
 namespace {
@@ -17,7 +18,7 @@ constexpr std::int32_t kMap27Count = 0x0F9E;       // derived from the format by
 constexpr std::int32_t kMap27N3 = 0x0FA0;
 
 constexpr std::int32_t kStepClim = 0x0F10;
-constexpr std::int32_t kCallOptions = 0x0F13;  // 16-bit word
+constexpr std::int32_t kCallOptions = memmap::kCallOptionWord;  // 16-bit word
 constexpr std::int32_t kNv = 0x0F1B;
 constexpr std::int32_t kNvTime = 0x0EDA;  // 16-bit, derived from NV
 

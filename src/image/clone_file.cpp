@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include "image/memory_map.h"
 
 namespace xtr {
 namespace {
@@ -33,10 +34,9 @@ constexpr const char* kErrorEntries[] = {
     "GI_Mess_FileErr_Newer",
 };
 
-// Where the clone comments sit in the image, 16 characters each.
-constexpr int32_t kCloneComment1 = 0x0188;
-constexpr int32_t kCloneComment2 = 0x0198;
-constexpr int32_t kCloneCommentLength = 16;
+using memmap::kCloneComment1;
+using memmap::kCloneComment2;
+constexpr int32_t kCloneCommentLength = memmap::kCloneCommentSize;
 
 // Two upper-case hexadecimal digits, as "%02X" writes them.
 void AppendHexByte(std::string& text, uint8_t value)
