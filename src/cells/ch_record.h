@@ -18,11 +18,11 @@
 #include "cells/cell_handlers.h"
 #include "cells/codec_frequency.h"
 #include "cells/codec_tone.h"
+#include "image/memory_map.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
-#include "image/memory_map.h"
 
 namespace xtr {
 

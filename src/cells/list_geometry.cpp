@@ -1,9 +1,9 @@
 #include "cells/list_geometry.h"
 
 #include "image/eeprom.h"
+#include "image/memory_map.h"
 
 #include <algorithm>
-#include "image/memory_map.h"
 
 namespace xtr {
 namespace {

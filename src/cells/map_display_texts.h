@@ -14,11 +14,11 @@
 #pragma once
 
 #include "cells/cell_capsule.h"
+#include "image/memory_map.h"
 
 #include <cstdint>
 #include <span>
 #include <string>
-#include "image/memory_map.h"
 
 namespace xtr {
 

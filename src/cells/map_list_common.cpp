@@ -4,9 +4,9 @@
 #include "cells/codec_common.h"
 #include "cells/codec_selection.h"
 #include "image/eeprom.h"
+#include "image/memory_map.h"
 
 #include <algorithm>
-#include "image/memory_map.h"
 
 namespace xtr::listcell {
 namespace {

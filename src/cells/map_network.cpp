@@ -10,10 +10,10 @@
 #include "cells/codec_integer.h"
 #include "cells/map_common.h"
 #include "cells/map_families.h"
+#include "image/memory_map.h"
 #include "overlay/gtex.h"
 
 #include <algorithm>
-#include "image/memory_map.h"
 
 namespace xtr::cellmap {
 namespace {

@@ -2,8 +2,9 @@
 // values are big-endian idents (or IFNs where noted).
 #pragma once
 
-#include <cstdint>
 #include "image/memory_map.h"
+
+#include <cstdint>
 
 namespace xtr::mptmap {
 

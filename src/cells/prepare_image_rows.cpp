@@ -6,13 +6,14 @@
 #include "cells/list_geometry.h"
 #include "cells/prepare_image_steps.h"
 #include "image/eeprom.h"
+#include "image/memory_map.h"
 
 #include <array>
 
 namespace xtr::prepare {
 namespace {
 
-constexpr std::int32_t kFirstConventional = 0x0117;
+using memmap::kFirstConventional;
 constexpr std::uint8_t kNoConventional = 0xFF;
 
 // Byte 12 of a conventional row: bit 5 is no field of the row record.

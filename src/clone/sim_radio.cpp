@@ -5,10 +5,10 @@
 #include "clone/clone_protocol.h"
 #include "clone/clone_result.h"
 #include "clone/frame_builder.h"
+#include "image/memory_map.h"
 
 #include <cctype>
 #include <cstring>
-#include "image/memory_map.h"
 
 namespace xtr {
 

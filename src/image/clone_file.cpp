@@ -6,6 +6,7 @@
 #include "app/message_service.h"
 #include "app/text_util.h"
 #include "image/eeprom.h"
+#include "image/memory_map.h"
 #include "overlay/gtex.h"
 #include "platform/replace_file.h"
 #include "platform/text_line_end.h"
@@ -15,7 +16,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
-#include "image/memory_map.h"
 
 namespace xtr {
 namespace {

@@ -1,9 +1,9 @@
 #include "image/image_identity.h"
 
 #include "image/eeprom.h"
+#include "image/memory_map.h"
 
 #include <cstdint>
-#include "image/memory_map.h"
 
 namespace xtr {
 namespace {

@@ -10,6 +10,18 @@
 
 namespace xtr::memmap {
 
+// --- Areas ----------------------------------------------------------------
+// The clone area: what a clone file holds and a full read brings in. The
+// image the program keeps is larger; the bytes past the clone area are the
+// radio's own and never travel.
+inline constexpr std::int32_t kCloneAreaFirst = 0x0000;
+inline constexpr std::int32_t kCloneAreaLast = 0x1FFF;
+inline constexpr std::int32_t kCloneAreaSize = kCloneAreaLast + 1;
+// The maker's area at the start of the clone area, written only in maker
+// mode; the settings follow it.
+inline constexpr std::int32_t kMakerAreaLast = 0x00FF;
+inline constexpr std::int32_t kSettingsFirst = kMakerAreaLast + 1;
+
 // --- Identity (the head of the image) -------------------------------------
 inline constexpr std::int32_t kProductCode = 0x0000;  // 2 bytes: 0x25 0x26
 inline constexpr unsigned kProductCodeValue = 0x2526;
@@ -26,6 +38,8 @@ inline constexpr std::int32_t kMapFormat = 0x0108;  // 1 byte: 0x02
 inline constexpr std::uint8_t kMapFormatValue = 0x02;
 
 // --- General settings -----------------------------------------------------
+// The conventional channel the radio starts on (0xFF: none in use).
+inline constexpr std::int32_t kFirstConventional = 0x0117;
 // The status row that answers a status query (1 byte).
 inline constexpr std::int32_t kQueryStatusRow = 0x013E;
 // Bit patterns of the user-defined display characters: 16 of 2 bytes.
