@@ -36,6 +36,8 @@ static_assert(sizeof kMakerTextValue - 1 == kMakerTextSize);
 // Layout generation of the settings memory, right after the maker text.
 inline constexpr std::int32_t kMapFormat = 0x0108;  // 1 byte: 0x02
 inline constexpr std::uint8_t kMapFormatValue = 0x02;
+// The preparation copies the maker text and the format byte as one run.
+static_assert(kMapFormat == kMakerText + kMakerTextSize);
 
 // --- General settings -----------------------------------------------------
 // The conventional channel the radio starts on (0xFF: none in use).
@@ -49,6 +51,8 @@ inline constexpr std::int32_t kUserCharMasks = 0x0168;
 inline constexpr std::int32_t kCloneComment1 = 0x0188;
 inline constexpr std::int32_t kCloneComment2 = 0x0198;
 inline constexpr std::int32_t kCloneCommentSize = 16;
+// The factory image blanks both comments as one run of 32 bytes.
+static_assert(kCloneComment2 == kCloneComment1 + kCloneCommentSize);
 
 // --- List bases (rows; see the list geometry table for their shape) --------
 inline constexpr std::int32_t kConventionalRows = 0x01A8;  // 32 rows of 18 bytes
