@@ -19,7 +19,7 @@ class cmcTask;
 
 // The event numbers the program uses.
 inline constexpr uint8_t kEvReleaseWindow = 1;      // value = identifier of a closing window; its tree or editor releases itself
-inline constexpr uint8_t kEvSettingsChanged = 2;    // settings changed: the application object sends 9 and then 20
+inline constexpr uint8_t kEvSettingsChanged = 2;    // settings changed: the application object sends kEvRefreshMenus, then kEvRefreshToolBar
 inline constexpr uint8_t kEvShowAbout = 3;          // posted by the help menu: show the about box
 inline constexpr uint8_t kEvStatusText = 4;         // data = status text, object = text colour, value = background colour
 inline constexpr uint8_t kEvRefreshMenus = 9;       // refresh the state of every menu item

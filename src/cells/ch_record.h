@@ -18,6 +18,7 @@
 #include "cells/cell_handlers.h"
 #include "cells/codec_frequency.h"
 #include "cells/codec_tone.h"
+#include "image/memory_map.h"
 
 #include <array>
 #include <cstdint>
@@ -157,7 +158,7 @@ void Encode(const datCh& ch, const datCh& was, int slot, std::uint8_t* bytes);
 }  // namespace chlayout
 
 // The query status row of the status-call list.
-inline constexpr std::int32_t kQueryRowAddress = 0x013E;
+inline constexpr std::int32_t kQueryRowAddress = memmap::kQueryStatusRow;
 
 // A record bound to image (the dispatch's list-row hook).
 std::unique_ptr<CellRecord> CreateChRecord(cmcEeprom& image);

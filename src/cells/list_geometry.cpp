@@ -1,6 +1,7 @@
 #include "cells/list_geometry.h"
 
 #include "image/eeprom.h"
+#include "image/memory_map.h"
 
 #include <algorithm>
 
@@ -8,6 +9,7 @@ namespace xtr {
 namespace {
 
 using listflag::kEditRows;
+using namespace memmap;
 
 // One line per list, in slot order. Packed lists hold their entries in rows
 // 0..count-1 behind a count byte; the others have every row and tell from a
@@ -15,20 +17,20 @@ using listflag::kEditRows;
 constexpr ListGeometry kLists[listslot::kCount] = {
     // slot  rows      count byte  max  row 0   size flags
     {0,      0, -1,    -1,         0,   0,      0,   0},          // no list
-    {1,      0, 39,    0x0C7A,     40,  0x0C7B, 6,   kEditRows},  // 5-digit dialling entries
-    {2,      0, 0,     -1,         0,   0x0FB5, 4,   0},          // individual call range
-    {3,      0, 0,     -1,         0,   0x0FCD, 4,   0},          // group call range
-    {4,      0, 26,    -1,         0,   0x0FED, 10,  0},          // system message texts
-    {5,      0, 39,    -1,         0,   0x061C, 29,  kEditRows},  // directory memories
-    {6,      1, 30,    -1,         0,   0x0AA4, 10,  0},          // status texts; row 0 is never shown
-    {7,      0, 15,    0x0BEF,     40,  0x0BF0, 4,   kEditRows},  // group calls
-    {8,      0, 39,    -1,         0,   0x043C, 12,  kEditRows},  // block frequencies
-    {9,      0, 99,    0x0E01,     100, 0x0E02, 2,   kEditRows},  // AAD entries
-    {10,     0, 39,    0x0D86,     40,  0x0D87, 3,   kEditRows},  // hunt channels
-    {11,     0, 3,     0x0EE3,     4,   0x0EE4, 4,   kEditRows},  // preferred NDD entries
-    {12,     0, 31,    -1,         0,   0x01A8, 18,  kEditRows},  // conventional channels
-    {13,     0, 4,     -1,         0,   0x0432, 1,   0},          // scrambler codes
-    {14,     0, 15,    -1,         0,   0x0168, 2,   kEditRows},  // user-defined display characters
+    {1,      0, 39,    kFiveDigitCount, 40, kFiveDigitRows, 6, kEditRows},  // 5-digit dialling entries
+    {2,      0, 0,     -1,         0,   kCallRangeIndividual, 4, 0},          // individual call range
+    {3,      0, 0,     -1,         0,   kCallRangeGroup, 4, 0},          // group call range
+    {4,      0, 26,    -1,         0,   kDisplayTexts, 10, 0},          // system message texts
+    {5,      0, 39,    -1,         0,   kDirectoryRows, 29, kEditRows},  // directory memories
+    {6,      1, 30,    -1,         0,   kStatusTextRows, 10, 0},          // status texts; row 0 is never shown
+    {7,      0, 15,    kGroupCount, 40, kGroupRows, 4, kEditRows},  // group calls
+    {8,      0, 39,    -1,         0,   kBlockFrequencyRows, 12, kEditRows},  // block frequencies
+    {9,      0, 99,    kAadCount,  100, kAadRows, 2, kEditRows},  // AAD entries
+    {10,     0, 39,    kHuntCount, 40,  kHuntRows, 3, kEditRows},  // hunt channels
+    {11,     0, 3,     kNddCount,  4,   kNddRows, 4, kEditRows},  // preferred NDD entries
+    {12,     0, 31,    -1,         0,   kConventionalRows, 18, kEditRows},  // conventional channels
+    {13,     0, 4,     -1,         0,   kScramblerCodes, 1, 0},          // scrambler codes
+    {14,     0, 15,    -1,         0,   kUserCharMasks, 2, kEditRows},  // user-defined display characters
 };
 
 }  // namespace

@@ -7,11 +7,12 @@
 #include "cells/map_common.h"
 #include "cells/map_families.h"
 #include "cells/map_variant.h"
+#include "image/memory_map.h"
 
 namespace xtr::cellmap {
 namespace {
 
-constexpr std::int32_t kCallOptionWord = 0x0F13;
+using memmap::kCallOptionWord;
 constexpr const char* kCallOptionList = "GI_Sheet_Sel_Misc_Enable_I";
 
 struct CallOptionCell {

@@ -14,6 +14,7 @@
 #pragma once
 
 #include "cells/cell_capsule.h"
+#include "image/memory_map.h"
 
 #include <cstdint>
 #include <span>
@@ -21,10 +22,10 @@
 
 namespace xtr {
 
-inline constexpr std::int32_t kDisplayTextBase = 0x0FED;
+inline constexpr std::int32_t kDisplayTextBase = memmap::kDisplayTexts;
 inline constexpr int kDisplayTextSlotSize = 10;
 inline constexpr int kDisplayTextSlotCount = 56;
-inline constexpr std::int32_t kUserCharMasks = 0x0168;
+inline constexpr std::int32_t kUserCharMasks = memmap::kUserCharMasks;
 inline constexpr int kUserCharCount = 16;
 // The code of the first user-defined character.
 inline constexpr int kUserCharFirstCode = 16;

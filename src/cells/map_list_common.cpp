@@ -4,15 +4,16 @@
 #include "cells/codec_common.h"
 #include "cells/codec_selection.h"
 #include "image/eeprom.h"
+#include "image/memory_map.h"
 
 #include <algorithm>
 
 namespace xtr::listcell {
 namespace {
 
-constexpr std::int32_t kNetworkType = 0x0ECA;
-constexpr std::int32_t kMinChannel = 0x0D78;
-constexpr std::int32_t kMaxChannel = 0x0D7A;
+constexpr std::int32_t kNetworkType = memmap::kNetworkByte;
+using memmap::kMinChannel;
+using memmap::kMaxChannel;
 
 std::int32_t Word(const cmcEeprom& image, std::int32_t address)
 {

@@ -58,7 +58,7 @@ constexpr MenuCell kMenus[] = {
     {CL_Menu_Clone_Read,              MenuKind::Command,       AppCommand::CloneRead},
     {CL_Menu_Clone_Write,             MenuKind::Command,       AppCommand::CloneWrite},
     {CL_Menu_Clone_Info,              MenuKind::Command,       AppCommand::CloneInfo},
-    {CL_Help_About,                   MenuKind::About,         kOwn},    // posts event 3
+    {CL_Help_About,                   MenuKind::About,         kOwn},    // posts kEvShowAbout
     {CL_Help_Contents,                MenuKind::Command,       AppCommand::HelpContents},
     {CallSheet,                       MenuKind::Sheet,         AppCommand::ShowSheet},
 };

@@ -9,6 +9,7 @@
 #include "cells/codec_text.h"
 #include "cells/map_common.h"
 #include "cells/map_families.h"
+#include "image/memory_map.h"
 
 namespace xtr::cellmap {
 namespace {
@@ -20,9 +21,9 @@ constexpr std::int32_t kDtmfCount = 0x03FC;
 constexpr std::int32_t kDtmfDigits = 0x03FD;
 constexpr int kDtmfMaxDigits = 24;
 
-constexpr std::int32_t kCloneComment1 = 0x0188;
-constexpr std::int32_t kCloneComment2 = 0x0198;
-constexpr int kCloneCommentLength = 16;
+using memmap::kCloneComment1;
+using memmap::kCloneComment2;
+constexpr int kCloneCommentLength = memmap::kCloneCommentSize;
 
 void PasswordHandler(CellCall& call)
 {

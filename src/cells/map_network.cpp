@@ -10,6 +10,7 @@
 #include "cells/codec_integer.h"
 #include "cells/map_common.h"
 #include "cells/map_families.h"
+#include "image/memory_map.h"
 #include "overlay/gtex.h"
 
 #include <algorithm>
@@ -17,7 +18,7 @@
 namespace xtr::cellmap {
 namespace {
 
-constexpr std::int32_t kNetworkByte = 0x0ECA;  // bit 7 network type, bits 6-0 operator id
+using memmap::kNetworkByte;  // bit 7 network type, bits 6-0 operator id
 constexpr std::uint8_t kNetworkTypeBit = 0x80;
 constexpr std::uint8_t kOperatorIdMask = 0x7F;
 
@@ -85,8 +86,8 @@ void NameNetOpidHandler(CellCall& call)
 // Lowest and highest channel number of the network (16-bit each), 1-1023,
 // the lowest at most the highest. The block frequencies and hunt channels
 // are checked against them.
-constexpr std::int32_t kMinChannel = 0x0D78;
-constexpr std::int32_t kMaxChannel = 0x0D7A;
+using memmap::kMinChannel;
+using memmap::kMaxChannel;
 constexpr std::int32_t kHighestChannel = 1023;
 
 void ChannelLimitHandler(CellCall& call)

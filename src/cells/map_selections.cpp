@@ -7,6 +7,7 @@
 #include "cells/map_common.h"
 #include "cells/map_families.h"
 #include "cells/map_variant.h"
+#include "image/memory_map.h"
 
 namespace xtr::cellmap {
 namespace {
@@ -93,7 +94,7 @@ constexpr SelectionCell kSelections[] = {
     Bit (CL_ComprehensiveEnable,               0x0ECD, 0,       "GI_Sheet_Sel_Misc_Enable_I"),
     // The network type sets the limits of the operator id, LA, LZ, the home
     // zone, the fall-back NDD and the AAD and NDD entries.
-    Bit (CL_NetId_NetworkType,                 0x0ECA, 7,       "GI_Sheet_Sel_NetworkType").Others(),
+    Bit (CL_NetId_NetworkType,                 memmap::kNetworkByte, 7,       "GI_Sheet_Sel_NetworkType").Others(),
     Byte(CL_NetId_ControlCHCategory,           0x0ECB,          "GI_Sheet_Sel_ControlCategory"),
     Byte(CL_NetId_SyncWord,                    0x0D77,          "GI_Sheet_Sel_SyncCodeword"),
     // Dynamic regrouping takes the last directory row (Cps).

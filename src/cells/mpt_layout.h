@@ -2,6 +2,8 @@
 // values are big-endian idents (or IFNs where noted).
 #pragma once
 
+#include "image/memory_map.h"
+
 #include <cstdint>
 
 namespace xtr::mptmap {
@@ -11,8 +13,8 @@ inline constexpr int32_t kOwnNumber = 0x0BE5;
 
 // Group call list: count byte, then 16 rows of 4 bytes (prefix, ident,
 // one byte the cells leave alone).
-inline constexpr int32_t kGroupCount = 0x0BEF;
-inline constexpr int32_t kGroupRows = 0x0BF0;
+inline constexpr int32_t kGroupCount = memmap::kGroupCount;
+inline constexpr int32_t kGroupRows = memmap::kGroupRows;
 inline constexpr int32_t kGroupRowSize = 4;
 inline constexpr int32_t kGroupRowCount = 16;
 
@@ -25,8 +27,8 @@ inline constexpr int32_t kLastGroup = 0x0C78;
 // 5-digit dialling list: count byte, then 40 rows of 6 bytes: three ASCII
 // digits of the IFN start (third 0 for two digits), prefix minus 200, and
 // the base ident of the fleet the entry dials into.
-inline constexpr int32_t kFiveDigitCount = 0x0C7A;
-inline constexpr int32_t kFiveDigitRows = 0x0C7B;
+inline constexpr int32_t kFiveDigitCount = memmap::kFiveDigitCount;
+inline constexpr int32_t kFiveDigitRows = memmap::kFiveDigitRows;
 inline constexpr int32_t kFiveDigitRowSize = 6;
 inline constexpr int32_t kFiveDigitRowCount = 40;
 inline constexpr int32_t kFiveDigitFinal = 4;
@@ -46,8 +48,8 @@ inline constexpr int32_t kDefaultIndividualFleet = 0x0FA9;
 inline constexpr int32_t kDefaultGroupFleet = 0x0FAA;
 
 // Call ranges (one row each): lowest and highest ident.
-inline constexpr int32_t kCallRangeIndividual = 0x0FB5;
-inline constexpr int32_t kCallRangeGroup = 0x0FCD;
+inline constexpr int32_t kCallRangeIndividual = memmap::kCallRangeIndividual;
+inline constexpr int32_t kCallRangeGroup = memmap::kCallRangeGroup;
 
 // Two-bit fields for the despatcher (bits 5-4), SDM (3-2) and emergency
 // (7-6) numbers. In the Mpt scheme they hold the number's kind.
@@ -58,7 +60,7 @@ inline constexpr int kEmergencyKindShift = 6;
 
 // Directory memories: 40 rows of 29 bytes: 10 text bytes, 16 bytes of dial
 // digits (two per byte, high nibble first), the derived prefix and ident.
-inline constexpr int32_t kDirectoryRows = 0x061C;
+inline constexpr int32_t kDirectoryRows = memmap::kDirectoryRows;
 inline constexpr int32_t kDirectoryRowSize = 29;
 inline constexpr int32_t kDirectoryRowCount = 40;
 inline constexpr int32_t kDirectoryDigits = 10;

@@ -12,40 +12,41 @@ namespace {
 // prefixes follow the own prefix, the derived timers follow the copied
 // maker bytes).
 constexpr Step kSteps[] = {
-    CopyIdentity,             // 1
-    CopyMakerText,            // 2
-    CopyHeadBits,             // 3
-    FindFirstDirectoryEntry,  // 5
-    SetQueryStatusMode,       // 6
-    CopyCommonBits,           // 7
-    CleanCloneComments,       // 8
-    KeepConventionalRows,     // 9
-    // 4: the first channel in use is found once the rows not in use have
+    CopyIdentity,
+    CopyMakerText,
+    CopyHeadBits,
+    FindFirstDirectoryEntry,
+    SetQueryStatusMode,
+    CopyCommonBits,
+    CleanCloneComments,
+    KeepConventionalRows,
+    // The first channel in use is found once the rows not in use have
     // taken the reference's contents, so that it names a row as the radio
     // will find it (a row taken from the reference may be in use).
     FindFirstConventionalChannel,
-    CopyScramblerBits,           // 10
-    DeriveDirectoryAddresses,    // 11
-    CopyMap27Bits,               // 12
-    DeriveMap27SpeedTimer,       // 13
-    DeriveMap27RetryTimer,       // 14
-    DeriveMap27Count,            // 15
-    CopyMptCallBits,             // 16
-    KeepGroupRows,               // 17
-    ClearRegroupTable,           // 18
-    CopyCpsNumberPlan,           // 19
-    KeepFiveDigitRows,           // 20
-    KeepFleetCountsAndPrefixes,  // 21
-    KeepHuntRows,                // 22
-    KeepAadRows,                 // 23
-    CopyKilledByte,              // 24
-    KeepNddRows,                 // 25
-    CleanCallOptionWord,         // 26
-    CheckStepClimAndCopyTimers,  // 27
-    DeriveNvTime,                // 28
-    CopyNetworkTail,             // 29
-    // 30, restarting the delayed check of the image, is the caller's.
-    MarkPrepared,  // 31
+    CopyScramblerBits,
+    DeriveDirectoryAddresses,
+    CopyMap27Bits,
+    DeriveMap27SpeedTimer,
+    DeriveMap27RetryTimer,
+    DeriveMap27Count,
+    CopyMptCallBits,
+    KeepGroupRows,
+    ClearRegroupTable,
+    CopyCpsNumberPlan,
+    KeepFiveDigitRows,
+    KeepFleetCountsAndPrefixes,
+    KeepHuntRows,
+    KeepAadRows,
+    CopyKilledByte,
+    KeepNddRows,
+    CleanCallOptionWord,
+    CheckStepClimAndCopyTimers,
+    DeriveNvTime,
+    CopyNetworkTail,
+    // Restarting the delayed check of the prepared image is left to the
+    // caller, which owns that check.
+    MarkPrepared,
 };
 
 }  // namespace

@@ -3,15 +3,16 @@
 // edits, the clone comments and two values the radio looks up at power-on.
 #include "cells/mpt_layout.h"
 #include "cells/prepare_image_steps.h"
+#include "image/memory_map.h"
 
 namespace xtr::prepare {
 namespace {
 
-constexpr std::int32_t kCloneComment1 = 0x0188;
-constexpr std::int32_t kCloneComment2 = 0x0198;
-constexpr std::int32_t kCloneCommentLength = 16;
+using memmap::kCloneComment1;
+using memmap::kCloneComment2;
+constexpr std::int32_t kCloneCommentLength = memmap::kCloneCommentSize;
 
-constexpr std::int32_t kQueryStatusRow = 0x013E;
+using memmap::kQueryStatusRow;
 
 // A directory entry whose first dial digit is 0xF holds no number.
 constexpr int kEmptyDigit = 0x0F;
@@ -28,7 +29,7 @@ void CleanText(const Preparation& p, std::int32_t first, std::int32_t length)
 
 }  // namespace
 
-// Step 1: the family code (0x0000-0x0002) and the other identity bytes the
+// The family code (0x0000-0x0002) and the other identity bytes the
 // maker programs are never taken from a file or an edited image.
 void CopyIdentity(const Preparation& p)
 {
@@ -37,17 +38,17 @@ void CopyIdentity(const Preparation& p)
     p.CopyBits(0x000B, 0x10);
 }
 
-// Step 2: the eight maker characters and the map format byte after them.
-void CopyMakerText(const Preparation& p) { p.CopyBytes(0x0100, 0x0108); }
+// The eight maker characters and the map format byte after them.
+void CopyMakerText(const Preparation& p) { p.CopyBytes(memmap::kMakerText, memmap::kMapFormat); }
 
-// Step 3: the bits of the compander, hook and horn bytes that no cell shows.
+// The bits of the compander, hook and horn bytes that no cell shows.
 void CopyHeadBits(const Preparation& p)
 {
     p.CopyBits(0x011E, 0x70);
     p.CopyBits(0x011F, 0xC0);
 }
 
-// Step 5: the radio starts its directory at the first entry that holds a
+// The radio starts its directory at the first entry that holds a
 // number (entry 0 when none does).
 void FindFirstDirectoryEntry(const Preparation& p)
 {
@@ -62,20 +63,20 @@ void FindFirstDirectoryEntry(const Preparation& p)
     p.t.SetByte(0x0118, first);
 }
 
-// Step 6: 2 when the query status is status row 1, otherwise 1.
+// 2 when the query status is status row 1, otherwise 1.
 void SetQueryStatusMode(const Preparation& p)
 {
     p.t.SetByte(0x0119, p.t.GetByte(kQueryStatusRow) == 1 ? 2 : 1);
 }
 
-// Step 7: the maker bits of the common option byte and the byte at 0x0112.
+// The maker bits of the common option byte and the byte at 0x0112.
 void CopyCommonBits(const Preparation& p)
 {
     p.CopyBits(0x0147, 0x31);
     p.CopyByte(0x0112);
 }
 
-// Step 8: the clone comments hold printable ASCII only; anything else
+// The clone comments hold printable ASCII only; anything else
 // becomes a blank.
 void CleanCloneComments(const Preparation& p)
 {
@@ -83,7 +84,7 @@ void CleanCloneComments(const Preparation& p)
     CleanText(p, kCloneComment2, kCloneCommentLength);
 }
 
-// Step 10: the scrambler bit and the horn-byte bit that no cell shows.
+// The scrambler bit and the horn-byte bit that no cell shows.
 void CopyScramblerBits(const Preparation& p)
 {
     p.CopyBits(0x0430, 0x04);

@@ -6,6 +6,7 @@
 #include "cells/mpt_layout.h"
 #include "cells/mpt_plan.h"
 #include "cells/prepare_image_steps.h"
+#include "image/memory_map.h"
 
 namespace xtr::prepare {
 namespace {
@@ -16,14 +17,14 @@ constexpr std::int32_t kRegroupLast = 0x0C70;
 
 // Hunt list: count, then 40 rows of channel number (2 bytes) and a byte the
 // cells leave alone.
-constexpr std::int32_t kHuntCount = 0x0D86;
-constexpr std::int32_t kHuntRows = 0x0D87;
+using memmap::kHuntCount;
+using memmap::kHuntRows;
 constexpr std::int32_t kHuntRowSize = 3;
 constexpr std::int32_t kHuntRowCount = 40;
 
 // AAD list: count, then 100 rows of 2 bytes.
-constexpr std::int32_t kAadCount = 0x0E01;
-constexpr std::int32_t kAadRows = 0x0E02;
+using memmap::kAadCount;
+using memmap::kAadRows;
 constexpr std::int32_t kAadRowSize = 2;
 constexpr std::int32_t kAadRowCount = 100;
 
@@ -39,7 +40,7 @@ void CopyRows(const Preparation& p, std::int32_t rows, std::int32_t rowSize, std
 
 }  // namespace
 
-// Step 11: every directory entry's prefix and ident, derived from its dial
+// Every directory entry's prefix and ident, derived from its dial
 // string in the numbering of this variant (zeros when it dials no address).
 void DeriveDirectoryAddresses(const Preparation& p)
 {
@@ -48,7 +49,7 @@ void DeriveDirectoryAddresses(const Preparation& p)
     UpdateDirectoryAddresses(p.t, numbering);
 }
 
-// Step 17: the fourth byte of every group row is the reference's; rows past
+// The fourth byte of every group row is the reference's; rows past
 // the count are wholly the reference's. The Mpt radio calls its groups in
 // its own prefix, so every row takes it.
 void KeepGroupRows(const Preparation& p)
@@ -66,7 +67,7 @@ void KeepGroupRows(const Preparation& p)
     }
 }
 
-// Step 18: the regrouping table starts empty; the byte after it is the
+// The regrouping table starts empty; the byte after it is the
 // reference's.
 void ClearRegroupTable(const Preparation& p)
 {
@@ -76,7 +77,7 @@ void ClearRegroupTable(const Preparation& p)
     p.CopyByte(kRegroupLast + 1);
 }
 
-// Step 19: the Cps variant has no fleet plan or 5-digit dialling of its
+// The Cps variant has no fleet plan or 5-digit dialling of its
 // own: the fleet bases, last numbers, the 5-digit count and the whole list
 // are the reference's.
 void CopyCpsNumberPlan(const Preparation& p)
@@ -90,7 +91,7 @@ void CopyCpsNumberPlan(const Preparation& p)
                 mptmap::kFiveDigitRows + mptmap::kFiveDigitRowSize * mptmap::kFiveDigitRowCount - 1);
 }
 
-// Step 20: Mpt 5-digit rows past the count are the reference's.
+// Mpt 5-digit rows past the count are the reference's.
 void KeepFiveDigitRows(const Preparation& p)
 {
     if (!p.Mpt()) {
@@ -100,7 +101,7 @@ void KeepFiveDigitRows(const Preparation& p)
              mptmap::kFiveDigitRowCount);
 }
 
-// Step 21: the Mpt radio has no Cps fleet bands (the reference's stay), and
+// The Mpt radio has no Cps fleet bands (the reference's stay), and
 // its despatcher, emergency and SDM numbers lie in its own prefix.
 void KeepFleetCountsAndPrefixes(const Preparation& p)
 {
@@ -114,7 +115,7 @@ void KeepFleetCountsAndPrefixes(const Preparation& p)
     p.t.SetByte(mptmap::kSdmPrefix, ownPrefix);
 }
 
-// Step 22: the third byte of every hunt row is the reference's; the channel
+// The third byte of every hunt row is the reference's; the channel
 // numbers of rows past the count as well.
 void KeepHuntRows(const Preparation& p)
 {
@@ -128,13 +129,13 @@ void KeepHuntRows(const Preparation& p)
     }
 }
 
-// Step 23: AAD rows past the count are the reference's.
+// AAD rows past the count are the reference's.
 void KeepAadRows(const Preparation& p)
 {
     CopyRows(p, kAadRows, kAadRowSize, p.t.GetByte(kAadCount), kAadRowCount);
 }
 
-// Step 24: the killed-radio option byte is the reference's in the Mpt
+// The killed-radio option byte is the reference's in the Mpt
 // variant; the Cps variant edits it (CL_CallOp_KilledEnable_Cps) and takes
 // only bit 0 from the reference.
 void CopyKilledByte(const Preparation& p)

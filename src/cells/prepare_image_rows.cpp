@@ -6,13 +6,14 @@
 #include "cells/list_geometry.h"
 #include "cells/prepare_image_steps.h"
 #include "image/eeprom.h"
+#include "image/memory_map.h"
 
 #include <array>
 
 namespace xtr::prepare {
 namespace {
 
-constexpr std::int32_t kFirstConventional = 0x0117;
+using memmap::kFirstConventional;
 constexpr std::uint8_t kNoConventional = 0xFF;
 
 // Byte 12 of a conventional row: bit 5 is no field of the row record.
@@ -35,8 +36,9 @@ constexpr std::int32_t kNddPriorityByte = 3;
 
 }  // namespace
 
-// Step 4: the channel the radio starts on in conventional mode: the first
-// row in use, 0xFF when none is. Runs after step 9 (see the step table).
+// The channel the radio starts on in conventional mode: the first row in
+// use, 0xFF when none is. Runs after KeepConventionalRows (see the step
+// table).
 void FindFirstConventionalChannel(const Preparation& p)
 {
     const ListGeometry& list = GeometryOf(listslot::kConv);
@@ -52,7 +54,7 @@ void FindFirstConventionalChannel(const Preparation& p)
     p.t.SetByte(kFirstConventional, first);
 }
 
-// Step 9: every conventional row starts from the reference's 18 bytes; a
+// Every conventional row starts from the reference's 18 bytes; a
 // row in use then gets back its own bits of every field the cells edit
 // (both frequencies with their top bits, both tones, the in-use, transmit
 // inhibit, time-out, lockout and power bits of byte 12, the narrow bit of
@@ -81,7 +83,7 @@ void KeepConventionalRows(const Preparation& p)
     }
 }
 
-// Step 25: the NDD lengths (at most 9), priorities (1 to 10) and the count
+// The NDD lengths (at most 9), priorities (1 to 10) and the count
 // (at most 4) are brought into their limits, as the row record reads them;
 // rows past the count are the reference's.
 void KeepNddRows(const Preparation& p)

@@ -3,6 +3,7 @@
 // settings, the MPT1327 time derived from NV, and the option bits and maker
 // timers that travel with them.
 #include "cells/prepare_image_steps.h"
+#include "image/memory_map.h"
 
 namespace xtr::prepare {
 namespace {
@@ -17,7 +18,7 @@ constexpr std::int32_t kMap27Count = 0x0F9E;       // derived from the format by
 constexpr std::int32_t kMap27N3 = 0x0FA0;
 
 constexpr std::int32_t kStepClim = 0x0F10;
-constexpr std::int32_t kCallOptions = 0x0F13;  // 16-bit word
+constexpr std::int32_t kCallOptions = memmap::kCallOptionWord;  // 16-bit word
 constexpr std::int32_t kNv = 0x0F1B;
 constexpr std::int32_t kNvTime = 0x0EDA;  // 16-bit, derived from NV
 
@@ -25,7 +26,7 @@ constexpr std::uint32_t kSlowestSpeed = 300;
 
 }  // namespace
 
-// Step 12: a call-option bit that no cell shows and the MAP27 format byte,
+// A call-option bit that no cell shows and the MAP27 format byte,
 // both the maker's.
 void CopyMap27Bits(const Preparation& p)
 {
@@ -33,7 +34,7 @@ void CopyMap27Bits(const Preparation& p)
     p.CopyByte(kMap27Format);
 }
 
-// Step 13: the MAP27 timer that lies between T0 and T2 follows the
+// The MAP27 timer that lies between T0 and T2 follows the
 // connection speed (slower lines wait longer); from 19200 bit/s on it is a
 // fixed 300. Speeds below 300 bit/s count as 300.
 void DeriveMap27SpeedTimer(const Preparation& p)
@@ -51,7 +52,7 @@ void DeriveMap27SpeedTimer(const Preparation& p)
     p.Set32(kMap27SpeedTimer, timer);
 }
 
-// Step 14: the MAP27 timer that follows the retries: N3 times T3, plus
+// The MAP27 timer that follows the retries: N3 times T3, plus
 // 1000 (32-bit, wrapping like the radio's own arithmetic).
 void DeriveMap27RetryTimer(const Preparation& p)
 {
@@ -59,13 +60,13 @@ void DeriveMap27RetryTimer(const Preparation& p)
     p.Set32(kMap27RetryTimer, n3 * p.Get32(kMap27T3) + 1000);
 }
 
-// Step 15: the high nibble of the format byte, less one (0xFF when it is 0).
+// The high nibble of the format byte, less one (0xFF when it is 0).
 void DeriveMap27Count(const Preparation& p)
 {
     p.t.SetByte(kMap27Count, static_cast<std::uint8_t>(p.t.GetByte(kMap27Format) / 16 - 1));
 }
 
-// Step 16: in the Mpt variant, the call options that only the Cps variant
+// In the Mpt variant, the call options that only the Cps variant
 // edits (group call maintenance, prefix check, 8 for PABX) and the default
 // fleets are the reference's.
 void CopyMptCallBits(const Preparation& p)
@@ -79,7 +80,7 @@ void CopyMptCallBits(const Preparation& p)
     p.CopyByte(0x0FAA);
 }
 
-// Step 26: bit 10 of the call-option word is always cleared; bits 9 and 3
+// Bit 10 of the call-option word is always cleared; bits 9 and 3
 // are the inter-fleet calls, which only the Mpt variant edits.
 void CleanCallOptionWord(const Preparation& p)
 {
@@ -93,7 +94,7 @@ void CleanCallOptionWord(const Preparation& p)
     p.Set16(kCallOptions, word);
 }
 
-// Step 27: the STEPCLIM selection keeps only the values of this variant's
+// The STEPCLIM selection keeps only the values of this variant's
 // list (Mpt 0 or 1, Cps 0 or 2), anything else is 0; then three MPT1327
 // timers the maker sets.
 void CheckStepClimAndCopyTimers(const Preparation& p)
@@ -106,17 +107,17 @@ void CheckStepClimAndCopyTimers(const Preparation& p)
     p.CopyBytes(0x0ED4, 0x0ED9);
 }
 
-// Step 28: a time the radio derives from NV: NV × 106.7 + 500, truncated.
+// A time the radio derives from NV: NV × 106.7 + 500, truncated.
 void DeriveNvTime(const Preparation& p)
 {
     const double time = p.t.GetByte(kNv) * 106.7 + 500.0;
     p.Set16(kNvTime, static_cast<std::uint32_t>(time));
 }
 
-// Step 29: the network bytes from 0x0F3E to 0x0F45 the maker sets.
+// The network bytes from 0x0F3E to 0x0F45 the maker sets.
 void CopyNetworkTail(const Preparation& p) { p.CopyBytes(0x0F3E, 0x0F45); }
 
-// Step 31: byte 0x0FE6 is always 1; the byte after it is the maker's.
+// Byte 0x0FE6 is always 1; the byte after it is the maker's.
 void MarkPrepared(const Preparation& p)
 {
     p.t.SetByte(0x0FE6, 1);

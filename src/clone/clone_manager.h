@@ -17,6 +17,7 @@
 
 #include "clone/clone_driver.h"
 #include "clone/clone_result.h"
+#include "image/memory_map.h"
 #include "image/range_list.h"
 
 #include <cstdint>
@@ -30,9 +31,9 @@ class SerialDevice;
 
 // The ranges the application moves: a read brings the whole clone area; a
 // write leaves out the maker's area 0x0000-0x00FF outside maker mode.
-inline constexpr RangePair kCloneReadRanges[] = {{0x0000, 0x1FFF}, kRangeEnd};
-inline constexpr RangePair kCloneWriteRanges[] = {{0x0100, 0x1FFF}, kRangeEnd};
-inline constexpr RangePair kCloneMakerWriteRanges[] = {{0x0000, 0x1FFF}, kRangeEnd};
+inline constexpr RangePair kCloneReadRanges[] = {{memmap::kCloneAreaFirst, memmap::kCloneAreaLast}, kRangeEnd};
+inline constexpr RangePair kCloneWriteRanges[] = {{memmap::kSettingsFirst, memmap::kCloneAreaLast}, kRangeEnd};
+inline constexpr RangePair kCloneMakerWriteRanges[] = {{memmap::kCloneAreaFirst, memmap::kCloneAreaLast}, kRangeEnd};
 
 // The number of addresses the ranges cover.
 int32_t RangeBytes(RangeList ranges);

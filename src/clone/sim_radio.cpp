@@ -5,6 +5,7 @@
 #include "clone/clone_protocol.h"
 #include "clone/clone_result.h"
 #include "clone/frame_builder.h"
+#include "image/memory_map.h"
 
 #include <cctype>
 #include <cstring>
@@ -36,11 +37,13 @@ SimRadio::SimRadio()
 
 void SimRadio::ApplyMakerMarks(cmcEeprom& memory)
 {
-    static constexpr uint8_t kHead[] = {0x25, 0x26, 0x01};
-    static constexpr char kMaker[] = "Nalu Inc";
-    memory.WriteBlock(0x0000, kHead, sizeof kHead);
-    memory.WriteBlock(0x0100, reinterpret_cast<const uint8_t*>(kMaker), 8);
-    memory.SetByte(0x0108, 0x02);
+    static constexpr uint8_t kHead[] = {memmap::kProductCodeValue >> 8, memmap::kProductCodeValue & 0xFF,
+                                        memmap::kFamilyByteValue};
+    static_assert(memmap::kFamilyByte == memmap::kProductCode + 2);
+    memory.WriteBlock(memmap::kProductCode, kHead, sizeof kHead);
+    memory.WriteBlock(memmap::kMakerText, reinterpret_cast<const uint8_t*>(memmap::kMakerTextValue),
+                      memmap::kMakerTextSize);
+    memory.SetByte(memmap::kMapFormat, memmap::kMapFormatValue);
 }
 
 void SimRadio::SetWireTime(bool on)

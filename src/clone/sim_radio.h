@@ -17,6 +17,7 @@
 #include "clone/sim_wire.h"
 #include "image/buff.h"
 #include "image/eeprom.h"
+#include "image/memory_map.h"
 
 #include <cstdint>
 #include <vector>
@@ -49,7 +50,7 @@ struct SimFrameRecord {
 class SimRadio {
 public:
     static constexpr int32_t kMemorySize = 0x4000;
-    static constexpr int32_t kCloneAreaSize = 0x2000;
+    static constexpr int32_t kCloneAreaSize = memmap::kCloneAreaSize;
     static constexpr int32_t kBlockSize = 16;
     static constexpr uint32_t kInitialBaud = 9600;
 

@@ -6,6 +6,7 @@
 #include "app/message_service.h"
 #include "app/text_util.h"
 #include "image/eeprom.h"
+#include "image/memory_map.h"
 #include "overlay/gtex.h"
 #include "platform/replace_file.h"
 #include "platform/text_line_end.h"
@@ -33,10 +34,9 @@ constexpr const char* kErrorEntries[] = {
     "GI_Mess_FileErr_Newer",
 };
 
-// Where the clone comments sit in the image, 16 characters each.
-constexpr int32_t kCloneComment1 = 0x0188;
-constexpr int32_t kCloneComment2 = 0x0198;
-constexpr int32_t kCloneCommentLength = 16;
+using memmap::kCloneComment1;
+using memmap::kCloneComment2;
+constexpr int32_t kCloneCommentLength = memmap::kCloneCommentSize;
 
 // Two upper-case hexadecimal digits, as "%02X" writes them.
 void AppendHexByte(std::string& text, uint8_t value)

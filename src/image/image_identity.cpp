@@ -1,21 +1,22 @@
 #include "image/image_identity.h"
 
 #include "image/eeprom.h"
+#include "image/memory_map.h"
 
 #include <cstdint>
 
 namespace xtr {
 namespace {
 
-constexpr int32_t kProductCodeAt = 0x0000;
-constexpr unsigned kProductCode = 0x2526;
-constexpr int32_t kFamilyByteAt = 0x0002;
-constexpr uint8_t kFamilyByte = 0x01;
-constexpr int32_t kMapByteAt = 0x0108;
-constexpr uint8_t kMapByte = 0x02;
-constexpr int32_t kMakerTextAt = 0x0100;
-constexpr char kMakerText[] = "Nalu Inc";
-constexpr int32_t kMakerTextLength = sizeof kMakerText - 1;
+constexpr int32_t kProductCodeAt = memmap::kProductCode;
+constexpr unsigned kProductCode = memmap::kProductCodeValue;
+constexpr int32_t kFamilyByteAt = memmap::kFamilyByte;
+constexpr uint8_t kFamilyByte = memmap::kFamilyByteValue;
+constexpr int32_t kMapByteAt = memmap::kMapFormat;
+constexpr uint8_t kMapByte = memmap::kMapFormatValue;
+constexpr int32_t kMakerTextAt = memmap::kMakerText;
+constexpr const char* kMakerText = memmap::kMakerTextValue;
+constexpr int32_t kMakerTextLength = memmap::kMakerTextSize;
 
 }  // namespace
 

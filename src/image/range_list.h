@@ -5,6 +5,8 @@
 // storage runs out before an end pair simply ends there.
 #pragma once
 
+#include "image/memory_map.h"
+
 #include <cstdint>
 #include <span>
 
@@ -24,7 +26,7 @@ inline constexpr RangePair kRangeEnd{1, 0};
 
 // The clone area of the memory image, 0x0000-0x1FFF: what a clone file holds
 // and what a full read from the radio brings in.
-inline constexpr RangePair kCloneAreaRanges[] = {{0x0000, 0x1FFF}, kRangeEnd};
+inline constexpr RangePair kCloneAreaRanges[] = {{memmap::kCloneAreaFirst, memmap::kCloneAreaLast}, kRangeEnd};
 
 // Calls visit(pair) for every pair before the end pair, in order, while visit
 // returns true. Returns false when visit stopped the walk.

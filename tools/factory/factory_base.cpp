@@ -5,6 +5,7 @@
 // erased (0xFF). The blocks are applied in this order, so a later block
 // overrides an earlier one.
 #include "factory_image.h"
+#include "image/memory_map.h"
 
 namespace xtr::factory {
 namespace {
@@ -50,8 +51,8 @@ const std::vector<BaseBlock>& Blocks()
 {
     static const std::vector<BaseBlock> blocks = {
         // Maker area
-        {0x0000, {0x25, 0x26}, 1, "product code of the family, big-endian"},
-        {0x0002, {0x01}, 1, "family mark"},
+        {memmap::kProductCode, {0x25, 0x26}, 1, "product code of the family, big-endian"},
+        {memmap::kFamilyByte, {memmap::kFamilyByteValue}, 1, "family mark"},
         {0x0003, {0x00}, 1, "product revision"},
         {0x0008, {0x00}, 3, "hardware options: none fitted"},
         {0x000B, {0x08}, 1, "squelch delay on, DTCS polarities normal, set mode accessible, PLL type 0"},
@@ -69,12 +70,12 @@ const std::vector<BaseBlock>& Blocks()
         {0x0022, {8}, 1, "CTCSS decoder PS"},
         {0x0024, {100}, 1, "LET, ms"},
         {0x002E, {16}, 1, "DTCS decoder"},
-        {0x0100, Text("Nalu Inc", 8), 1, "maker's name"},
-        {0x0108, {0x02}, 1, "layout generation of the settings memory"},
+        {memmap::kMakerText, Text(memmap::kMakerTextValue, memmap::kMakerTextSize), 1, "maker's name"},
+        {memmap::kMapFormat, {memmap::kMapFormatValue}, 1, "layout generation of the settings memory"},
 
         // Settings area: cleared, then the lists and texts as empty
         {0x0109, {0x00}, 0x121D - 0x0109, "settings cleared"},
-        {0x0188, Text("", 32), 1, "clone comments 1 and 2, blank"},
+        {memmap::kCloneComment1, Text("", 2 * memmap::kCloneCommentSize), 1, "clone comments 1 and 2, blank"},
         {0x01A8, UnusedConventionalRow(), 32, "conventional channels, none in use"},
         {0x0432, {1, 2, 3, 4, 5}, 1, "scrambler codes of rows 0-4"},
         {0x061C, EmptyDirectoryRow(), 40, "directory, all entries empty"},

@@ -24,6 +24,7 @@
 #include "image/demo_files.h"
 #include "image/range_list.h"
 #include "overlay/gtex.h"
+#include "image/memory_map.h"
 
 namespace xtr::factory {
 
@@ -103,7 +104,7 @@ void FactoryShop::StartFromBase()
     // area never reaches a file or the radio and stays zero.
     current.SetSize(kImageSize);
     for (std::int32_t a = 0; a < kImageSize; ++a) {
-        current.SetByte(a, a < 0x2000 ? 0xFF : 0x00);
+        current.SetByte(a, a < memmap::kCloneAreaSize ? 0xFF : 0x00);
     }
     for (const BaseBlock& block : BaseBlocks()) {
         std::int32_t address = block.address;
