@@ -209,7 +209,7 @@ void cmcCloneDrv::RunOneStep()
         plan.activity = true;
     }
     if (plan.activity) {
-        silence_.Start(plan.timeoutMs);
+        silence_.Start(plan.timeoutMs + LineStallAllowance());
     } else if (expired && current != kDrain) {
         result_->code = kCloneSilence;
         plan.next = kDrain;
@@ -219,6 +219,20 @@ void cmcCloneDrv::RunOneStep()
         receive_.Compact();
     }
     state_ = plan.next;
+}
+
+namespace {
+uint32_t lineStallAllowance = 0;
+}  // namespace
+
+void cmcCloneDrv::SetLineStallAllowance(uint32_t ms)
+{
+    lineStallAllowance = ms;
+}
+
+uint32_t cmcCloneDrv::LineStallAllowance()
+{
+    return lineStallAllowance;
 }
 
 void cmcCloneDrv::Finish()

@@ -45,6 +45,12 @@ public:
     static constexpr uint32_t kSilenceMs = 1000;
     static constexpr uint32_t kScriptSilenceMs = 1000;
     static constexpr uint32_t kAckSilenceMs = 2000;
+    // Time added to every silence allowance of the process (0 unless set).
+    // A radio needs none; a test rig whose two programs talk over a
+    // pseudo-terminal on a loaded machine does, since the kernel may hold
+    // the line's bytes for over a second there.
+    static void SetLineStallAllowance(uint32_t ms);
+    static uint32_t LineStallAllowance();
     static constexpr int32_t kBlockSize = 16;      // data bytes per computer data frame
     static constexpr int32_t kReadChunk = 256;     // bytes read from the port per step
     static constexpr int32_t kFramesPerStep = 8;   // data frames built per step at most
