@@ -119,7 +119,7 @@ timed() {  # label command...
 # A simulated radio whose memory starts all zero, on COM5; at its end it
 # saves what its memory holds then.
 start_radio() {
-  start_helper "$work/sim$1" build/bin/xtr450-radiosim --save "$work/final$1.kcl"
+  start_helper "$work/sim$1" build/bin/xtr450-radiosim --blank --save "$work/final$1.kcl"
   sim_pid=${helpers[-1]}
   ln -sfn "$device" "$WINEPREFIX/dosdevices/com5"
 }
@@ -135,19 +135,19 @@ stop_radio() {  # number expected-file
 start_radio 1
 timed "info" ctl_to "$work/info.txt" info --port 5
 grep -q "^Model: 2527" "$work/info.txt"  # Windows ends lines with CR LF
-timed "write at 9600 baud" ctl write --port 5 --maker --quiet "$root/data/XTR450MPT.kcl"
+timed "write at 9600 baud" ctl write --port 5 --maker --quiet "$root/data/demo-mpt.kcl"
 timed "read at 38400 baud" ctl read --port 5 --high-speed --quiet -o read1.kcl
-cmp "$work/read1.kcl" data/XTR450MPT.kcl
-stop_radio 1 data/XTR450MPT.kcl
+cmp "$work/read1.kcl" data/demo-mpt.kcl
+stop_radio 1 data/demo-mpt.kcl
 
 start_radio 2
-timed "write at 38400 baud" ctl write --port 5 --high-speed --maker --variant cps --quiet "$root/data/XTR450CPS.kcl"
+timed "write at 38400 baud" ctl write --port 5 --high-speed --maker --variant cps --quiet "$root/data/demo-cps.kcl"
 timed "read at 9600 baud" ctl read --port 5 --variant cps --quiet -o read2.kcl
-cmp "$work/read2.kcl" data/XTR450CPS.kcl
+cmp "$work/read2.kcl" data/demo-cps.kcl
 # An ordinary write covers 0x0100-0x1FFF.
-timed "write without the maker's area at 38400 baud" ctl write --port 5 --high-speed --quiet "$root/data/XTR450MPT.kcl"
+timed "write without the maker's area at 38400 baud" ctl write --port 5 --high-speed --quiet "$root/data/demo-mpt.kcl"
 ctl read --port 5 --high-speed --quiet -o read3.kcl
-cmp "$work/read3.kcl" data/XTR450MPT.kcl
-stop_radio 2 data/XTR450MPT.kcl
+cmp "$work/read3.kcl" data/demo-mpt.kcl
+stop_radio 2 data/demo-mpt.kcl
 echo "frames the simulated radios logged: $frames"
 echo "Wine: all transfers byte-exact; the stage took ${SECONDS} s."
