@@ -108,7 +108,9 @@ echo "-- test programs passed in $(seconds "$t0" "$(stamp)") s"
 echo "-- xtr450ctl.exe against xtr450-radiosim through COM5"
 ctl() { (cd "$work" && "$wine" "$root/build-win/bin/xtr450ctl.exe" "$@"); }
 ctl_to() { local out=$1; shift; ctl "$@" >"$out"; }
-records() { tail -n +4 "$1"; }  # the data records, after the three header lines
+# The data records, after the three header lines; a file written by the
+# Windows program ends its lines with CR LF, as Windows text files do.
+records() { tail -n +4 "$1" | tr -d '\r'; }
 timed() {  # label command...
   local label=$1 t
   shift
@@ -137,17 +139,17 @@ timed "info" ctl_to "$work/info.txt" info --port 5
 grep -q "^Model: 2527" "$work/info.txt"  # Windows ends lines with CR LF
 timed "write at 9600 baud" ctl write --port 5 --maker --quiet "$root/data/demo-mpt.kcl"
 timed "read at 38400 baud" ctl read --port 5 --high-speed --quiet -o read1.kcl
-cmp "$work/read1.kcl" data/demo-mpt.kcl
+cmp <(records "$work/read1.kcl") <(records data/demo-mpt.kcl)
 stop_radio 1 data/demo-mpt.kcl
 
 start_radio 2
 timed "write at 38400 baud" ctl write --port 5 --high-speed --maker --variant cps --quiet "$root/data/demo-cps.kcl"
 timed "read at 9600 baud" ctl read --port 5 --variant cps --quiet -o read2.kcl
-cmp "$work/read2.kcl" data/demo-cps.kcl
+cmp <(records "$work/read2.kcl") <(records data/demo-cps.kcl)
 # An ordinary write covers 0x0100-0x1FFF.
 timed "write without the maker's area at 38400 baud" ctl write --port 5 --high-speed --quiet "$root/data/demo-mpt.kcl"
 ctl read --port 5 --high-speed --quiet -o read3.kcl
-cmp "$work/read3.kcl" data/demo-mpt.kcl
+cmp <(records "$work/read3.kcl") <(records data/demo-mpt.kcl)
 stop_radio 2 data/demo-mpt.kcl
 echo "frames the simulated radios logged: $frames"
 echo "Wine: all transfers byte-exact; the stage took ${SECONDS} s."
