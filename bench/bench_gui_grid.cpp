@@ -4,6 +4,7 @@
 // value committed and repainted. The peak resident memory of the process
 // with the page shown is reported as a counter.
 #include "app/globals.h"
+#include "gui_program.h"
 #include "app/local_instance_guard.h"
 #include "app/main/cui_main.h"
 #include "app/main/process_objects.h"
@@ -27,39 +28,12 @@
 
 namespace {
 
-QApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
-
 // The process objects and the main window, shown at a usual size.
-struct Program {
+struct Program : bench::GuiProgram {
     Program()
     {
-        Application();
-        setenv("XTR450_DATA_DIR", XTR_RUNTIME_DATA_DIR, 0);
-        xtr::SetTimeService(&time);
-        xtr::ProcessServices services;
-        services.environ = xtr::EnvironServices{&settings, &guard, xtr::ScreenSize{1920, 1080}};
-        services.commandLine = {"xtr450"};
-        objects = std::make_unique<xtr::ProcessObjects>(services);
-        form = std::make_unique<xtr::ui::TForm1>();
         form->resize(1280, 900);
         QCoreApplication::processEvents();
-    }
-    ~Program()
-    {
-        form.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        objects.reset();
-        xtr::SetTimeService(nullptr);
     }
 
     // The page of the main tree with the most cells.
@@ -91,12 +65,6 @@ struct Program {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         return form->Page() != nullptr ? form->Page()->Grid() : nullptr;
     }
-
-    xtr::ui::QtTimeService time;
-    xtr::MemorySettings settings;
-    xtr::LocalInstanceGuard guard;
-    std::unique_ptr<xtr::ProcessObjects> objects;
-    std::unique_ptr<xtr::ui::TForm1> form;
 };
 
 void PeakMemory(benchmark::State& state)

@@ -19,6 +19,8 @@
 #include "ui/qt_tool_bar_view.h"
 #include "ui/qt_tree_view.h"
 
+#include "gui_program.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QMainWindow>
@@ -31,37 +33,8 @@
 
 namespace {
 
-QApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
-
 // The program's process-wide objects and main window, built once.
-struct Program {
-    Program()
-    {
-        Application();
-        setenv("XTR450_DATA_DIR", XTR_RUNTIME_DATA_DIR, 0);
-        xtr::SetTimeService(&time);
-        xtr::ProcessServices services;
-        services.environ = xtr::EnvironServices{&settings, &guard, xtr::ScreenSize{1920, 1080}};
-        services.commandLine = {"xtr450"};
-        objects = std::make_unique<xtr::ProcessObjects>(services);
-        form = std::make_unique<xtr::ui::TForm1>();
-    }
-    xtr::ui::QtTimeService time;
-    xtr::MemorySettings settings;
-    xtr::LocalInstanceGuard guard;
-    std::unique_ptr<xtr::ProcessObjects> objects;
-    std::unique_ptr<xtr::ui::TForm1> form;
-};
+using Program = bench::GuiProgram;
 
 Program& TheProgram()
 {

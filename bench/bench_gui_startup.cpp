@@ -10,6 +10,8 @@
 #include "ui/main_form.h"
 #include "ui/qt_time_service.h"
 
+#include "gui_program.h"
+
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -20,39 +22,16 @@
 
 namespace {
 
-QApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
-
 void BM_StartupToShownWindow(benchmark::State& state)
 {
-    Application();
-    setenv("XTR450_DATA_DIR", XTR_RUNTIME_DATA_DIR, 0);
-    xtr::ui::QtTimeService time;
-    xtr::SetTimeService(&time);
     for (auto _ : state) {
-        xtr::MemorySettings settings;
-        xtr::LocalInstanceGuard guard;
-        xtr::ProcessServices services;
-        services.environ = xtr::EnvironServices{&settings, &guard, xtr::ScreenSize{1920, 1080}};
-        services.commandLine = {"xtr450"};
-        xtr::ProcessObjects objects(services);
-        xtr::ui::TForm1 form;
+        bench::GuiProgram program;
         QCoreApplication::processEvents();
-        if (!form.isVisible()) {
+        if (!program.form->isVisible()) {
             state.SkipWithError("the main window was not shown");
             break;
         }
     }
-    xtr::SetTimeService(nullptr);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;

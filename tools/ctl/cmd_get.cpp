@@ -51,7 +51,7 @@ int RunGet(const std::vector<std::string>& words)
     }
     for (const CellRef& ref : refs) {
         cmcCellObj cell;
-        MakeCell(ref, cell);
+        MakeSettingCell(ref, cell);
         const CellAnswer answer = ShowCell(session.App(), cell);
         std::printf("%s%s\n", answer.text.c_str(), args.Flag("--flags") ? ProblemMark(answer.result) : "");
     }

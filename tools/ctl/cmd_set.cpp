@@ -110,7 +110,7 @@ int RunSet(const std::vector<std::string>& words)
     bool refused = false;
     for (const Assignment& assignment : assignments) {
         cmcCellObj cell;
-        MakeCell(assignment.ref, cell);
+        MakeSettingCell(assignment.ref, cell);
         const CellEdit edit = EditCell(app, cell, assignment.text);
         if (!edit.accepted) {
             refused = true;

@@ -44,56 +44,19 @@ const char* const kFileExitStatusHelp =
 
 bool ParseCellRef(const std::string& text, CellRef& ref, std::string& error)
 {
-    std::string_view rest = text;
-    ref = CellRef{};
-    const std::size_t dot = rest.find('.');
-    if (dot != std::string_view::npos) {
-        const std::string_view category = rest.substr(0, dot);
-        if (!FindCategoryName(category, ref.category)) {
-            error = "unknown cell category '" + std::string(category) + "'";
-            return false;
-        }
-        rest.remove_prefix(dot + 1);
-    }
-    const std::size_t bracket = rest.find('[');
-    const std::string_view name = rest.substr(0, bracket);
-    if (!FindCellName(name, ref.cellId)) {
-        error = "unknown cell '" + std::string(name) + "'";
+    if (!ParseSettingRef(text, ref, error)) {
         return false;
     }
-    if (bracket != std::string_view::npos) {
-        std::string_view index = rest.substr(bracket + 1);
-        if (index.empty() || index.back() != ']' || index.size() < 2 || index.size() > 6) {
-            error = "malformed row index in '" + text + "'";
+    // A cell outside the lists takes no row but 0, unless it is one cell
+    // per key or scrambler row.
+    if (CategoryListSlot(ref.category) == 0) {
+        const std::int32_t indexes = IndexesOf(ref.cellId);
+        if (indexes > 0 ? ref.index >= indexes : ref.index != 0) {
+            error = Format("'%s' has no row %d", text.c_str(), ref.index);
             return false;
         }
-        index.remove_suffix(1);
-        ref.index = 0;
-        for (char c : index) {
-            if (!std::isdigit(static_cast<unsigned char>(c))) {
-                error = "malformed row index in '" + text + "'";
-                return false;
-            }
-            ref.index = ref.index * 10 + (c - '0');
-        }
-    }
-    const int slot = CategoryListSlot(ref.category);
-    const bool known = slot != 0                ? GeometryOf(slot).HasRow(ref.index)
-                       : IndexesOf(ref.cellId) > 0 ? ref.index < IndexesOf(ref.cellId)
-                                                   : ref.index == 0;
-    if (!known) {
-        error = Format("'%s' has no row %d", text.c_str(), ref.index);
-        return false;
     }
     return true;
-}
-
-void MakeCell(const CellRef& ref, cmcCellObj& cell)
-{
-    cell.Reset(nullptr);
-    cell.category = ref.category;
-    cell.cellId = ref.cellId;
-    cell.index = ref.index;
 }
 
 CellAnswer ShowCell(CellHost& host, cmcCellObj& cell)

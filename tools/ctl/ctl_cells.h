@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ctl/args.h"
+#include "settings/setting_ref.h"
 
 #include <cstdint>
 #include <string>
@@ -16,20 +17,13 @@ class cmcCellObj;
 
 namespace xtr::ctl {
 
-struct CellRef {
-    std::uint32_t category = 16;
-    std::int32_t cellId = 403;
-    std::int32_t index = 0;
-};
+using CellRef = SettingRef;
 
 // False, with the reason in error, for an unknown category or cell, a
 // malformed index, or a row the cell's list does not have (a cell outside
 // the lists takes no index but 0, except the key assignments and the
 // scrambler choices, which are one cell per key or scrambler row).
 bool ParseCellRef(const std::string& text, CellRef& ref, std::string& error);
-
-// A cell object for ref.
-void MakeCell(const CellRef& ref, cmcCellObj& cell);
 
 // What a cell shows with key 0: its display text and result bits.
 struct CellAnswer {
