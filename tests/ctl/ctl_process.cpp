@@ -47,27 +47,41 @@ using Clock = std::chrono::steady_clock;
 
 Clock::time_point Limit() { return Clock::now() + std::chrono::seconds(kProgramLimitSeconds); }
 
-// Waits for the child to end, at most until the limit; a child still
-// running then is killed. True when it ended by itself.
-bool ReapWithin(pid_t pid, Clock::time_point limit, int& wstatus)
+// Looks at what the kernel or a child has done, every 2 ms, until done()
+// says it is over (true) or the limit has passed (false). The pause only
+// spares the processor; no answer depends on its length.
+template <typename Done>
+bool PollUntil(Clock::time_point limit, Done done)
 {
     for (;;) {
-        const pid_t got = waitpid(pid, &wstatus, WNOHANG);
-        if (got == pid) {
-            return true;
-        }
-        if (got < 0 && errno != EINTR) {
-            wstatus = 0;
+        if (done()) {
             return true;
         }
         if (Clock::now() >= limit) {
-            kill(pid, SIGKILL);
-            while (waitpid(pid, &wstatus, 0) < 0 && errno == EINTR) {
-            }
             return false;
         }
         usleep(2000);
     }
+}
+
+// Waits for the child to end, at most until the limit; a child still
+// running then is killed. True when it ended by itself.
+bool ReapWithin(pid_t pid, Clock::time_point limit, int& wstatus)
+{
+    const bool ended = PollUntil(limit, [&] {
+        const pid_t got = waitpid(pid, &wstatus, WNOHANG);
+        if (got < 0 && errno != EINTR) {
+            wstatus = 0;
+            return true;
+        }
+        return got == pid;
+    });
+    if (!ended) {
+        kill(pid, SIGKILL);
+        while (waitpid(pid, &wstatus, 0) < 0 && errno == EINTR) {
+        }
+    }
+    return ended;
 }
 
 // Still running (or stopped): not yet ended, and not reaped either.
@@ -143,18 +157,14 @@ CtlRun RunCtl(const std::vector<std::string>& args, const std::string& dir)
 
 bool WaitForCtlError(pid_t pid, const std::string& dir, const std::string& text)
 {
-    const auto limit = Limit();
-    for (;;) {
+    bool found = false;
+    PollUntil(Limit(), [&] {
         // Looked at once more after the program ended, for what it wrote last.
         const bool running = pid > 0 && Running(pid);
-        if (ReadWholeFile(dir + "/ctl.err").find(text) != std::string::npos) {
-            return true;
-        }
-        if (!running || Clock::now() >= limit) {
-            return false;
-        }
-        usleep(2000);
-    }
+        found = ReadWholeFile(dir + "/ctl.err").find(text) != std::string::npos;
+        return found || !running;
+    });
+    return found;
 }
 
 RadioSim::RadioSim(const std::vector<std::string>& args, const std::string& dir)
@@ -176,14 +186,16 @@ RadioSim::RadioSim(const std::vector<std::string>& args, const std::string& dir)
         return;
     }
     // The first line it prints is the device path.
-    const auto limit = Limit();
-    while (Clock::now() < limit && Running(pid_)) {
+    const bool named = PollUntil(Limit(), [&] {
         const std::string text = ReadWholeFile(outPath);
         if (const auto end = text.find('\n'); end != std::string::npos) {
             path_ = text.substr(0, end);
-            return;
+            return true;
         }
-        usleep(2000);
+        return !Running(pid_);
+    });
+    if (named && !path_.empty()) {
+        return;
     }
     ADD_FAILURE() << "xtr450-radiosim named no device; it printed:\n" << ReadWholeFile(outPath);
 }
