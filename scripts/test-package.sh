@@ -52,6 +52,8 @@ expected=$(sort <<'LIST'
 /usr/share/xtr450/XTR450.OVL
 /usr/share/xtr450/XTR450CPS.kcl
 /usr/share/xtr450/XTR450MPT.kcl
+/usr/share/xtr450/demo-cps.kcl
+/usr/share/xtr450/demo-mpt.kcl
 /usr/share/xtr450/xtr450-manual.html
 LIST
 )
@@ -92,7 +94,13 @@ done
 zcat /usr/share/man/man1/xtr450-radiosim.1.gz | grep -qF -- '\-\-no\-wire\-time'
 
 # The installed command line finds its data in /usr/share/xtr450.
-(cd "$work" && /usr/bin/xtr450ctl check /usr/share/xtr450/XTR450MPT.kcl >/dev/null)
+# A factory-fresh radio has no block frequencies and no hunt list yet: its
+# check reports exactly those two errors.
+factory_check=$(cd "$work" && /usr/bin/xtr450ctl check /usr/share/xtr450/XTR450MPT.kcl) && {
+  echo "the factory image passed its check" >&2; exit 1; }
+grep -qx '2 errors, 0 warnings' <<<"$factory_check" || { echo "$factory_check" >&2; exit 1; }
+# The demonstration files shipped beside it open and pass the checks.
+(cd "$work" && /usr/bin/xtr450ctl check /usr/share/xtr450/demo-mpt.kcl >/dev/null && /usr/bin/xtr450ctl check --variant cps /usr/share/xtr450/demo-cps.kcl >/dev/null)
 
 echo "-- desktop program under Xvfb"
 export XTR450_SETTINGS=$work/settings.ini
