@@ -38,7 +38,8 @@ indActiveCell::indActiveCell(CellHost& host, const CellRegistry& registry) : hos
 int indActiveCell::Dispatch(cmcCellCapsule& rq, bool notify)
 {
     rq.displayText.clear();
-    rq.result &= static_cast<std::uint8_t>(~(cellresult::kError | cellresult::kWarning));
+    rq.result &= static_cast<std::uint8_t>(~(cellresult::kError | cellresult::kWarning | cellresult::kRefused));
+    rq.refusal = nullptr;
     cmcCellObj* cell = rq.cell;
     if (cell == nullptr || IsNoOpCell(cell->cellId)) {
         return celleditor::kNone;

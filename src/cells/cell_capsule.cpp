@@ -18,6 +18,7 @@ void cmcCellCapsule::Reset()
     displayText.clear();
     result = 0;
     markerPosition = 0;
+    refusal = nullptr;
     commitMode = cellcommit::kNone;
     redirect = false;
     redirectCategory = 0;
@@ -28,6 +29,15 @@ void cmcCellCapsule::Reset()
     changeContext = nullptr;
     editorRefresh = nullptr;
     editorContext = nullptr;
+}
+
+void cmcCellCapsule::Refuse(const char* reason)
+{
+    if (commitMode != cellcommit::kStore || editText.find_first_not_of(" \t\r\n") == std::string::npos) {
+        return;
+    }
+    result |= cellresult::kRefused | cellresult::kError;
+    refusal = reason;
 }
 
 void cmcCellCapsule::RedirectTo(std::uint32_t category, std::int32_t cellId, std::int32_t index, std::int32_t key)

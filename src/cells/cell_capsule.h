@@ -42,7 +42,18 @@ inline constexpr std::uint8_t kCallerBit0 = 0x01;
 inline constexpr std::uint8_t kCallerBit1 = 0x02;
 inline constexpr std::uint8_t kWarning = 0x04;  // conflicts with another setting
 inline constexpr std::uint8_t kError = 0x08;    // invalid or inconsistent
+// A typed entry the cell did not take: the value stands as it was, and
+// refusal names why (the error bit is set with it).
+inline constexpr std::uint8_t kRefused = 0x10;
 }  // namespace cellresult
+
+// Why a typed entry was not taken: overlay messages of one line each.
+namespace cellrefusal {
+inline constexpr const char* kNoNumber = "GI_AppMess_Refused_Number";
+inline constexpr const char* kNotTaken = "GI_AppMess_Refused_Entry";
+inline constexpr const char* kFrequency = "GI_AppMess_Refused_Frequency";
+inline constexpr const char* kTone = "GI_AppMess_Refused_Tone";
+}  // namespace cellrefusal
 
 // Commit modes.
 namespace cellcommit {
@@ -105,6 +116,9 @@ struct cmcCellCapsule {
 
     std::uint8_t result = 0;          // cellresult bits
     std::int32_t markerPosition = 0;  // 0: the grid chooses
+    // With cellresult::kRefused: the overlay message (cellrefusal) saying
+    // why the entry was not taken.
+    const char* refusal = nullptr;
     std::uint8_t commitMode = cellcommit::kNone;
 
     // Set by the dispatch: the caller moves the cursor to this cell and row
@@ -134,6 +148,11 @@ struct cmcCellCapsule {
     bool HasWarning() const { return (result & cellresult::kWarning) != 0; }
     void SetError() { result |= cellresult::kError; }
     void SetWarning() { result |= cellresult::kWarning; }
+    bool Refused() const { return (result & cellresult::kRefused) != 0; }
+    // A committed entry the cell does not take. An entry of nothing but
+    // blanks is no entry at all and refuses nothing: it leaves the value as
+    // an empty editor does.
+    void Refuse(const char* reason);
 
     // Asks the caller to move to another cell and repeat there with key.
     void RedirectTo(std::uint32_t category, std::int32_t cellId, std::int32_t index, std::int32_t key);

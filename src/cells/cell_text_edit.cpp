@@ -1,5 +1,6 @@
 #include "cells/cell_text_edit.h"
 
+#include "app/globals.h"
 #include "app/message_service.h"
 #include "app/text_util.h"
 #include "cells/active_cell.h"
@@ -7,6 +8,7 @@
 #include "cells/fcache.h"
 #include "cells/ui_seams.h"
 #include "image/eeprom.h"
+#include "overlay/gtex.h"
 
 #include <cerrno>
 #include <cmath>
@@ -225,7 +227,12 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
         }
     }
 
-    const auto store = [&cell, &text](CellHost& on) {
+    // Why the cell refused the text, when it says so; only the first store
+    // counts (the probe of TookUnchanged stores again).
+    const char* refusal = nullptr;
+    bool refused = false;
+    bool first = true;
+    const auto store = [&cell, &text, &refusal, &refused, &first](CellHost& on) {
         int grid = 0;
         cmcCellCapsule rq;
         rq.cell = &cell;
@@ -233,13 +240,23 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
         rq.commitMode = cellcommit::kStore;
         rq.editText = text;
         indActiveCell(on).Dispatch(rq, false);
+        if (first) {
+            refused = rq.Refused();
+            refusal = rq.refusal;
+            first = false;
+        }
     };
     store(host);
-    edit.accepted = image.Differs(before) || TookUnchanged(host, cell, store, text);
+    edit.accepted = !refused && (image.Differs(before) || TookUnchanged(host, cell, store, text));
     edit.shown = Shown(host, cell);
     if (!edit.accepted) {
-        edit.reason = probe.opened ? "not an item of the cell's list (give its caption or #value)"
-                                   : "the cell did not take the text";
+        std::string line;
+        if (refusal != nullptr && HasGTex() && GTex().TryText(refusal, 0, line)) {
+            edit.reason = line;
+        } else {
+            edit.reason = probe.opened ? "not an item of the cell's list (give its caption or #value)"
+                                       : "the cell did not take the text";
+        }
         image.CopyFrom(before);
     }
     return edit;

@@ -48,6 +48,8 @@ bool CodecFixed(cmcCellCapsule& rq, int& editorKind, std::int32_t& value, const 
             n = n / step * step;
             value = static_cast<std::int32_t>(std::clamp(n, lo, hi));
             changed = true;
+        } else {
+            rq.Refuse(cellrefusal::kNoNumber);
         }
     }
 

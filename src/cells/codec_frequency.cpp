@@ -60,7 +60,12 @@ bool CodecFrequency(cmcCellCapsule& rq, int& editorKind, datChFreq& ch, FreqSide
                     ch.tx = *fitted;
                 }
                 changed = true;
+            } else {
+                // Off the channel raster, or at or above 800 MHz.
+                rq.Refuse(cellrefusal::kFrequency);
             }
+        } else {
+            rq.Refuse(cellrefusal::kNoNumber);
         }
     }
 

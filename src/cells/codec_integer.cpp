@@ -52,6 +52,8 @@ bool CodecInteger(cmcCellCapsule& rq, int& editorKind, std::int32_t& value, cons
             }
             value = Clamp(n, spec);
             changed = true;
+        } else {
+            rq.Refuse(cellrefusal::kNoNumber);
         }
     }
     if (spec.clamp) {

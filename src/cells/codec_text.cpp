@@ -92,6 +92,8 @@ bool CodecNibbles(cmcCellCapsule& rq, int& editorKind, std::uint32_t& value, int
             }
             value = v;
             changed = true;
+        } else {
+            rq.Refuse(cellrefusal::kNoNumber);
         }
     }
 
@@ -138,6 +140,8 @@ bool CodecDtmf(cmcCellCapsule& rq, int& editorKind, std::uint8_t* digits, std::u
             packed.WriteTo(digits);
             *count = static_cast<std::uint8_t>(packed.Count());
             changed = true;
+        } else {
+            rq.Refuse(cellrefusal::kNoNumber);
         }
     }
 

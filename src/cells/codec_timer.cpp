@@ -53,7 +53,13 @@ bool Commit(cmcCellCapsule& rq, std::int32_t& value, const TimerSpec& spec)
 
 bool CodecTimer(cmcCellCapsule& rq, int& editorKind, std::int32_t& value, const TimerSpec& spec)
 {
-    bool changed = rq.commitMode == cellcommit::kStore && Commit(rq, value, spec);
+    bool changed = false;
+    if (rq.commitMode == cellcommit::kStore) {
+        changed = Commit(rq, value, spec);
+        if (!changed) {
+            rq.Refuse(cellrefusal::kNoNumber);
+        }
+    }
 
     if (rq.Interactive()) {
         const std::int32_t key = rq.key;

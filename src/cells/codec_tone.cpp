@@ -156,6 +156,8 @@ bool CodecTone(cmcCellCapsule& rq, int& editorKind, cmcFCache& lists, datChTones
             } else if (const auto item = TypedItem(typed)) {
                 ApplyItem(tone, *item);
                 changed = true;
+            } else {
+                rq.Refuse(cellrefusal::kTone);
             }
         }
     }

@@ -61,6 +61,12 @@ bool TypedNumber(const CellCall& call, std::int32_t& value)
     return true;
 }
 
+void RefuseEntry(CellCall& call)
+{
+    std::int32_t ignored = 0;
+    call.rq.Refuse(TypedNumber(call, ignored) ? cellrefusal::kNotTaken : cellrefusal::kNoNumber);
+}
+
 void AnnounceRow(std::int32_t index)
 {
     if (HasEvMan()) {

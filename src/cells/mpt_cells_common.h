@@ -35,6 +35,10 @@ void ShowValue(CellCall& call, std::string text, bool valid);
 // the entry held no digit.
 bool TypedNumber(const CellCall& call, std::int32_t& value);
 
+// A committed entry the cell does not take: refused as holding no number
+// when it has no digit, else as a number the cell cannot take.
+void RefuseEntry(CellCall& call);
+
 // The key with which a sorted list repeats a request on the row a moved
 // entry went to.
 inline constexpr std::int32_t kFiveDigitSortKey = 90;

@@ -84,6 +84,8 @@ bool CpsGroup(CellCall& call, std::int32_t row, bool inUse)
             call.image.SetByte(row, static_cast<std::uint8_t>(number.Prefix()));
             SetImageWord(call.image, row + 1, number.Ident());
             stored = true;
+        } else {
+            RefuseEntry(call);
         }
     }
     if (!inUse && !stored) {
@@ -105,12 +107,16 @@ bool MptGroup(CellCall& call, std::int32_t row, bool inUse)
 {
     bool stored = false;
     std::int32_t entry = 0;
-    if (Committing(call) && TypedNumber(call, entry)) {
+    if (Committing(call)) {
         datMptNum number = MakeNumberPlan(call.image, kMptGroup);
-        number.SetByIfn(number.GroupBase(), entry);
-        if (number.IsIdentValid()) {
+        if (TypedNumber(call, entry)) {
+            number.SetByIfn(number.GroupBase(), entry);
+        }
+        if (TypedNumber(call, entry) && number.IsIdentValid()) {
             SetImageWord(call.image, row + 1, number.Ident());
             stored = true;
+        } else {
+            RefuseEntry(call);
         }
     }
     if (!inUse && !stored) {
@@ -134,8 +140,12 @@ void CpsNumberHandler(CellCall& call)
     }
     const NumberCell& cell = call.Data<NumberCell>();
     std::int32_t ident = 0;
-    if (Committing(call) && CpsEntryIdent(call, cell, ident)) {
-        SetImageWord(call.image, cell.address, ident);
+    if (Committing(call)) {
+        if (CpsEntryIdent(call, cell, ident)) {
+            SetImageWord(call.image, cell.address, ident);
+        } else {
+            RefuseEntry(call);
+        }
     }
     ShowCpsIdent(call, cell, ImageWord(call.image, cell.address));
     EntryKeys(call);
@@ -158,7 +168,9 @@ void CallRangeHandler(CellCall& call)
     const RangeCell& cell = call.Data<RangeCell>();
     const NumberCell number{cell.rowAddress + (cell.highest ? 2 : 0), cell.kind, -1, false, true};
     std::int32_t ident = 0;
-    if (Committing(call) && CpsEntryIdent(call, number, ident)) {
+    if (Committing(call) && !CpsEntryIdent(call, number, ident)) {
+        RefuseEntry(call);
+    } else if (Committing(call)) {
         const std::int32_t own = number.address;
         const std::int32_t other = cell.rowAddress + (cell.highest ? 0 : 2);
         SetImageWord(call.image, own, ident);

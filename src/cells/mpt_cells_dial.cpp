@@ -30,6 +30,8 @@ void DialStringHandler(CellCall& call)
         // An entry without a single symbol changes nothing.
         if (!text.empty() && BeginsDialString(static_cast<unsigned char>(text[0]))) {
             StoreDialString(call.image, field, text, true);
+        } else {
+            call.rq.Refuse(cellrefusal::kNotTaken);
         }
     }
     codec::Show(call.rq, DialStringText(call.image, field));

@@ -44,9 +44,13 @@ void LastIfnHandler(CellCall& call)
         SetImageWord(call.image, address, range.twoDigitLow);
     }
     std::int32_t entry = 0;
-    if (Committing(call) && TypedNumber(call, entry) && range.Holds(entry)) {
-        SetImageWord(call.image, address, entry);
-        call.AddScope(cellscope::kEveryCell);  // the own-fleet numbers depend on it
+    if (Committing(call)) {
+        if (TypedNumber(call, entry) && range.Holds(entry)) {
+            SetImageWord(call.image, address, entry);
+            call.AddScope(cellscope::kEveryCell);  // the own-fleet numbers depend on it
+        } else {
+            RefuseEntry(call);
+        }
     }
     ShowValue(call, Format("%d", ImageWord(call.image, address)), MptRangeValid(call.image, kind));
     EntryKeys(call);

@@ -131,8 +131,12 @@ void MptOwnFleetHandler(CellCall& call)
     const NumberCell& cell = call.Data<NumberCell>();
     std::int32_t entry = 0;
     std::int32_t ident = 0;
-    if (Committing(call) && TypedNumber(call, entry) && OwnFleetIdent(call.image, cell.kind, entry, ident)) {
-        SetImageWord(call.image, cell.address, ident);
+    if (Committing(call)) {
+        if (TypedNumber(call, entry) && OwnFleetIdent(call.image, cell.kind, entry, ident)) {
+            SetImageWord(call.image, cell.address, ident);
+        } else {
+            RefuseEntry(call);
+        }
     }
     ShowOwnFleetIfn(call, cell.kind, ImageWord(call.image, cell.address));
     EntryKeys(call);
@@ -142,15 +146,20 @@ void MptEitherKindHandler(CellCall& call)
 {
     const NumberCell& cell = call.Data<NumberCell>();
     std::int32_t entry = 0;
-    if (Committing(call) && TypedNumber(call, entry)) {
+    if (Committing(call)) {
+        bool taken = false;
         // The IFN ranges of the two kinds do not meet: at most one applies.
         for (std::uint8_t kind : {kMptIndividual, kMptGroup}) {
             std::int32_t ident = 0;
-            if (OwnFleetIdent(call.image, kind, entry, ident)) {
+            if (TypedNumber(call, entry) && OwnFleetIdent(call.image, kind, entry, ident)) {
                 SetImageWord(call.image, cell.address, ident);
                 SetNumberKindField(call.image, cell.kindShift, kind);
+                taken = true;
                 break;
             }
+        }
+        if (!taken) {
+            RefuseEntry(call);
         }
     }
     const std::int32_t ident = ImageWord(call.image, cell.address);
@@ -180,10 +189,14 @@ void FleetBaseHandler(CellCall& call)
         address = FiveDigitRow(call.Cell().index) + mptmap::kFiveDigitFinal;
     }
     std::int32_t entry = 0;
-    if (Committing(call) && TypedNumber(call, entry)) {
+    if (Committing(call) && !TypedNumber(call, entry)) {
+        RefuseEntry(call);
+    } else if (Committing(call)) {
         const std::int32_t base = 2 * entry - 2 * kMptFleetShownOrigin;
         const std::int32_t old = ImageWord(call.image, address);
-        if (base >= kMptMinBase && base <= kMptLastIdent && base != old) {
+        if (base < kMptMinBase || base > kMptLastIdent) {
+            RefuseEntry(call);
+        } else if (base != old) {
             SetImageWord(call.image, address, base);
             // The numbers of the fleet keep their IFNs.
             if (which == BaseOf::Individuals) {
@@ -217,7 +230,9 @@ void IfnStartHandler(CellCall& call)
     }
     std::int32_t entry = 0;
     bool stored = false;
-    if (Committing(call) && TypedNumber(call, entry) && StartAllowed(entry)) {
+    if (Committing(call) && !(TypedNumber(call, entry) && StartAllowed(entry))) {
+        RefuseEntry(call);
+    } else if (Committing(call)) {
         const std::string digits = Format("%d", entry);
         const std::int32_t at = FiveDigitRow(index);
         for (int i = 0; i < 3; ++i) {

@@ -64,11 +64,15 @@ void PrefixHandler(CellCall& call)
         return;
     }
     std::int32_t entry = 0;
-    if (Committing(call) && TypedNumber(call, entry)) {
+    if (Committing(call)) {
         datMptNum typed = MakeNumberPlan(call.image, kMptEither);
-        typed.SetPrefixShown(entry);
-        if (typed.IsPrefixValid()) {
+        if (TypedNumber(call, entry)) {
+            typed.SetPrefixShown(entry);
+        }
+        if (TypedNumber(call, entry) && typed.IsPrefixValid()) {
             call.image.SetByte(cell.address, static_cast<std::uint8_t>(typed.Prefix()));
+        } else {
+            RefuseEntry(call);
         }
     }
     const std::int32_t stored = call.image.GetByte(cell.address);
@@ -90,6 +94,7 @@ void DefaultFleetHandler(CellCall& call)
     const std::int32_t firstIfn = cell.kind == kMptGroup ? kIfnGroupStart : kIfnIndividualStart;
     if (Committing(call)) {
         const std::string typed = RemoveBlanks(call.rq.editText);
+        bool taken = false;
         if (typed.size() == 2 && codec::IsDigitKey(typed[0]) && codec::IsDigitKey(typed[1])) {
             datMptNum number = MakeNumberPlan(call.image, cell.kind);
             number.SetByFleet((typed[0] - '0') * 10 + (typed[1] - '0'), firstIfn);
@@ -97,7 +102,11 @@ void DefaultFleetHandler(CellCall& call)
                 call.image.SetByte(cell.address, static_cast<std::uint8_t>(number.Fleet()));
                 // Three-digit entries of every Cps number cell use it.
                 call.AddScope(cellscope::kEveryCell);
+                taken = true;
             }
+        }
+        if (!taken) {
+            RefuseEntry(call);
         }
     }
     const std::int32_t fleet = call.image.GetByte(cell.address);
@@ -111,7 +120,9 @@ void FleetCountHandler(CellCall& call)
 {
     const int band = call.Data<FleetCountCell>().band;
     std::int32_t entry = 0;
-    if (Committing(call) && TypedNumber(call, entry)) {
+    if (Committing(call) && !TypedNumber(call, entry)) {
+        RefuseEntry(call);
+    } else if (Committing(call)) {
         const Counts stored = StoredCounts(call.image);
         Counts proposed = stored;
         proposed[band] = std::clamp(entry, 0, kMptTenths);

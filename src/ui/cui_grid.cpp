@@ -281,7 +281,11 @@ void cuiGrid::paintEvent(QPaintEvent* event)
     }
     QtGridCanvas canvas(painter);
     CellPainter cells(*sheet, canvas);
-    const CellPaintState state{model_.CursorColumn(), model_.CursorRow(), hasFocus(), editorShown_};
+    CellPaintState state{model_.CursorColumn(), model_.CursorRow(), hasFocus(), editorShown_};
+    if (const auto& refused = model_.RefusedCell()) {
+        state.refusedColumn = refused->first;
+        state.refusedRow = refused->second;
+    }
     const GridGeometry& g = model_.Geometry();
     const int lastRow = g.LastVisibleRow();
     const int lastColumn = g.LastVisibleColumn();

@@ -1,5 +1,8 @@
 #include "ui/grid_accessible.h"
 
+#include "app/globals.h"
+#include "cells/cell_capsule.h"
+#include "overlay/gtex.h"
 #include "ui/cui_grid.h"
 #include "ui/model/sheet.h"
 
@@ -13,6 +16,10 @@ namespace {
 class GridAccessible;
 
 QString FromLocal(const std::string& text) { return QString::fromLocal8Bit(text.c_str()); }
+
+// The words a screen reader says for a cell's marker.
+constexpr const char* kCellErrorText = "GI_AppInd_CellError";
+constexpr const char* kCellWarningText = "GI_AppInd_CellWarning";
 
 class GridCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
 public:
@@ -31,10 +38,36 @@ public:
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QString text(QAccessible::Text t) const override
     {
-        if (!isValid() || (t != QAccessible::Name && t != QAccessible::Value)) {
+        if (!isValid()) {
+            return {};
+        }
+        if (t == QAccessible::Description) {
+            return Problem();
+        }
+        if (t != QAccessible::Name && t != QAccessible::Value) {
             return {};
         }
         return FromLocal(grid_->Model().CellText(column_, row_));
+    }
+    // What the cell's marker says: the reason of a refused entry, else
+    // that the value is an error or a warning; empty for a sound value.
+    QString Problem() const
+    {
+        const SheetGrid& model = grid_->Model();
+        std::uint8_t result = 0;
+        model.CellText(column_, row_, &result);
+        const auto& refused = model.RefusedCell();
+        if (refused && refused->first == column_ && refused->second == row_) {
+            return FromLocal(model.RefusalText());
+        }
+        const char* key = (result & cellresult::kError) != 0     ? kCellErrorText
+                          : (result & cellresult::kWarning) != 0 ? kCellWarningText
+                                                                 : nullptr;
+        std::string text;
+        if (key != nullptr && HasGTex()) {
+            GTex().TryText(key, 0, text);
+        }
+        return FromLocal(text);
     }
     void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override

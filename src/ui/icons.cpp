@@ -1,8 +1,12 @@
 #include "ui/icons.h"
 
+#include "ui/model/marker_geometry.h"
+
+#include <QImage>
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <functional>
 
 namespace xtr::ui {
@@ -75,19 +79,7 @@ void Bank(QPainter& p, int number)
     p.drawText(QRectF(1.5, 2.5, 13, 11), Qt::AlignCenter, QString::number(number));
 }
 
-void Marker(QPainter& p, const QColor& fill, const QString& sign)
-{
-    // Drawn in the bottom right quarter so that it can overlay another image.
-    p.setPen(QPen(fill.darker(150), 1));
-    p.setBrush(fill);
-    p.drawEllipse(QRectF(7.5, 7.5, 8, 8));
-    p.setPen(Qt::white);
-    QFont font = p.font();
-    font.setPixelSize(8);
-    font.setBold(true);
-    p.setFont(font);
-    p.drawText(QRectF(7.5, 7.5, 8, 8), Qt::AlignCenter, sign);
-}
+constexpr int kIconSide = 16;
 
 void NewFile(QPainter& p)
 {
@@ -238,6 +230,36 @@ void Slider(QPainter& p)
 
 }  // namespace
 
+QPixmap MarkerPicture(bool error, qreal devicePixelRatio)
+{
+    // Drawn in device pixels on a picture of the device's resolution, then
+    // told its ratio: Qt shows it at its logical size without scaling.
+    const qreal ratio = std::max<qreal>(1.0, devicePixelRatio);
+    const MarkerGeometry g = MarkerGeometryFor(kIconSide, ratio);
+    QImage image(g.side, g.side, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing, true);
+        const QColor fill = error ? QColor(210, 40, 40) : QColor(230, 170, 20);
+        // The outline lies inside the disc's box.
+        const qreal inset = g.outline / 2.0;
+        const QRectF disc(g.disc.left, g.disc.top, g.disc.Width(), g.disc.Height());
+        p.setPen(QPen(fill.darker(150), g.outline));
+        p.setBrush(fill);
+        p.drawEllipse(disc.adjusted(inset, inset, -inset, -inset));
+        p.setPen(Qt::white);
+        QFont font = p.font();
+        font.setPixelSize(g.signPixels);
+        font.setBold(true);
+        p.setFont(font);
+        p.drawText(disc, Qt::AlignCenter, error ? QStringLiteral("!") : QStringLiteral("?"));
+    }
+    QPixmap pixmap = QPixmap::fromImage(image);
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
 QList<QPixmap> TreeImages()
 {
     return {
@@ -249,8 +271,8 @@ QList<QPixmap> TreeImages()
         Draw([](QPainter& p) { Bank(p, 1); }),
         Draw([](QPainter& p) { Bank(p, 2); }),
         Draw([](QPainter& p) { Bank(p, 3); }),
-        Draw([](QPainter& p) { Marker(p, QColor(230, 170, 20), QStringLiteral("?")); }),
-        Draw([](QPainter& p) { Marker(p, QColor(210, 40, 40), QStringLiteral("!")); }),
+        MarkerPicture(false, 1.0),
+        MarkerPicture(true, 1.0),
     };
 }
 

@@ -15,6 +15,9 @@ inline constexpr int kTreeImageCount = 10;
 inline constexpr int kToolBarImageCount = 13;
 
 QList<QPixmap> TreeImages();
+// The warning (error) marker, images 8 and 9 of the tree, drawn for a
+// device of the given pixel ratio: 16 logical pixels across at any ratio.
+QPixmap MarkerPicture(bool error, qreal devicePixelRatio);
 QList<QPixmap> ToolBarImages();
 
 }  // namespace xtr::ui

@@ -2,9 +2,11 @@
 
 #include "ui/qt_colors.h"
 #include "ui/qt_fonts.h"
+#include "ui/model/marker_geometry.h"
 #include "ui/qt_marker_images.h"
 
 #include <QFontMetrics>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPolygon>
 
@@ -42,8 +44,12 @@ void QtGridCanvas::SetFont(const FontDesc& font)
 
 void QtGridCanvas::DrawImage(const MarkerImages& images, int index, int x, int y)
 {
-    if (const QPixmap* pixmap = static_cast<const QtMarkerImages&>(images).Image(index)) {
-        painter_.drawPixmap(x, y, *pixmap);
+    // At the device's own resolution, from a whole device pixel: neither
+    // enlarged nor split across pixels.
+    const qreal ratio = painter_.device() != nullptr ? painter_.device()->devicePixelRatioF() : 1.0;
+    if (const QPixmap* pixmap = static_cast<const QtMarkerImages&>(images).Image(index, ratio)) {
+        const Point origin = MarkerDeviceOrigin(x, y, ratio);
+        painter_.drawPixmap(QPointF(origin.x / ratio, origin.y / ratio), *pixmap);
     }
 }
 

@@ -50,5 +50,16 @@ TEST_F(CellTextEdit, RefusedTextLeavesTheImageAsItWas)
     EXPECT_EQ(&TheCellUi(), &ui);
 }
 
+TEST_F(CellTextEdit, ATextTheCellRefusesIsReportedWithTheCellsReason)
+{
+    At(0x0143) = 120;
+    cmcEeprom before;
+    before.CopyFrom(host.CurrentImage());
+    const CellEdit edit = Edit(CL_Comm_TOTTimer, "soon");
+    EXPECT_FALSE(edit.accepted);
+    EXPECT_EQ(edit.reason, GTex().FirstLine(cellrefusal::kNoNumber));
+    EXPECT_FALSE(host.CurrentImage().Differs(before));
+}
+
 }  // namespace
 }  // namespace xtr::test

@@ -98,6 +98,21 @@ TEST_F(ToneCodec, TypedTextsPickTheItemTheyBeginOrADtcsCode)
     EXPECT_FALSE(Type("089N")) << "not octal";
 }
 
+TEST_F(ToneCodec, ATextNamingNoToneIsRefusedAndKeepsTheTone)
+{
+    tones.rx = Ctcss(1);
+    for (const char* typed : {"6", "089N", "xyz"}) {
+        EXPECT_FALSE(Type(typed)) << typed;
+        EXPECT_TRUE(g.rq.Refused()) << typed;
+        EXPECT_STREQ(g.rq.refusal, cellrefusal::kTone) << typed;
+        EXPECT_EQ(tones.rx, Ctcss(1)) << typed;
+    }
+    EXPECT_TRUE(Type("71"));
+    EXPECT_FALSE(g.rq.Refused());
+    Type("  ");
+    EXPECT_FALSE(g.rq.Refused()) << "blanks are no entry";
+}
+
 TEST_F(ToneCodec, TheTransmitToneFollowsWhileItEqualsTheReceiveTone)
 {
     tones = {Ctcss(0), Ctcss(0)};

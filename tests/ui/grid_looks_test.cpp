@@ -83,6 +83,67 @@ TEST_F(GridWidgetTest, SystemColoursComeFromTheDesktopPalette)
     QApplication::setPalette(original);
 }
 
+QPalette HighContrastPalette()
+{
+    QPalette contrast;
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        contrast.setColor(group, QPalette::Window, Qt::black);
+        contrast.setColor(group, QPalette::WindowText, Qt::white);
+        contrast.setColor(group, QPalette::Base, Qt::black);
+        contrast.setColor(group, QPalette::Text, Qt::white);
+        contrast.setColor(group, QPalette::Button, Qt::black);
+        contrast.setColor(group, QPalette::ButtonText, Qt::yellow);
+        contrast.setColor(group, QPalette::Highlight, Qt::cyan);
+        contrast.setColor(group, QPalette::HighlightedText, Qt::black);
+    }
+    contrast.setColor(QPalette::Disabled, QPalette::Text, Qt::green);
+    return contrast;
+}
+
+// How many pixels of rect hold exactly color.
+int PixelsOf(const QImage& picture, const QRect& rect, const QColor& color)
+{
+    int count = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x) {
+            count += picture.pixelColor(x, y) == color ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+TEST_F(GridWidgetTest, AHighContrastPaletteGivesTheCellsItsColours)
+{
+    const QPalette original = QApplication::palette();
+    QApplication::setPalette(HighContrastPalette());
+    ui::cuiGrid* grid = Show(kConvChannels);
+    grid->Model().SelectCell(kReceive, 2);
+    QCoreApplication::processEvents();
+    const QImage picture = grid->viewport()->grab().toImage();
+    // A channel's frequency: white text on black; the cursor's cell black
+    // text on the highlight.
+    ASSERT_FALSE(Text(grid, kReceive, 1).empty());
+    const QRect value = grid->CellRect(kReceive, 1);
+    EXPECT_GT(PixelsOf(picture, value, Qt::black), value.width() * value.height() / 2);
+    EXPECT_GT(PixelsOf(picture, value, Qt::white), 5) << "text in the palette's text colour";
+    const QRect cursor = grid->CellRect(kReceive, 2);
+    EXPECT_GT(PixelsOf(picture, cursor, Qt::cyan), cursor.width() * cursor.height() / 2);
+    EXPECT_EQ(PixelsOf(picture, cursor, Qt::white), 0) << "no text left in the normal text colour";
+    Shoot(form.get(), "high-contrast");
+
+    // A refused entry with its marker and the status bar's reason, for
+    // looking at (at QT_SCALE_FACTOR=2 too).
+    QApplication::setPalette(original);
+    grid = Show(kConvChannels);
+    grid->Model().SelectCell(kReceive, 2);
+    Type("900");
+    Press(Qt::Key_Return);
+    time->Advance(20);
+    form->repaint();
+    ASSERT_TRUE(grid->Model().RefusedCell().has_value());
+    Shoot(form.get(), "refused-entry");
+}
+
 TEST_F(GridWidgetTest, TheCursorAndTheSelectionAreDrawnInTheHighlight)
 {
     ui::cuiGrid* grid = Show(kConvChannels);

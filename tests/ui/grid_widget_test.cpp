@@ -4,6 +4,11 @@
 #include "grid_widget_fixture.h"
 
 #include "app/environ.h"
+#include "image/memory_map.h"
+#include "ui/model/sheet_table_texts.h"
+#include "ui/segment_editors.h"
+
+#include <array>
 
 #include <gtest/gtest.h>
 
@@ -39,6 +44,29 @@ TEST_F(GridWidgetTest, AnEntryTheCellRefusesLeavesTheImageAsItWas)
     EXPECT_EQ(Text(grid, kReceive, 3), shown);
     EXPECT_FALSE(grid->EditorVisible());
     EXPECT_EQ(QApplication::focusWidget(), grid);
+
+    // The error shows: the status bar says why, the cell carries the error
+    // marker, and a screen reader hears the reason on the cell.
+    time->Advance(20);
+    const std::string reason = GTex().FirstLine(cellrefusal::kFrequency);
+    EXPECT_EQ(App().StatusText(), reason);
+    ASSERT_TRUE(grid->Model().RefusedCell().has_value());
+    EXPECT_EQ(*grid->Model().RefusedCell(), std::make_pair(kReceive, 3));
+    QAccessibleInterface* cell = QAccessible::queryAccessibleInterface(grid)->tableInterface()->cellAt(3, kReceive);
+    EXPECT_EQ(cell->text(QAccessible::Description).toStdString(), reason);
+
+    // Down from an editor holding a refused entry stays on the cell.
+    Type("1234");
+    Press(Qt::Key_Down);
+    EXPECT_EQ(grid->Model().CursorRow(), 3);
+    EXPECT_EQ(Bytes(App().CurrentImage()), before);
+
+    // The next key clears the error; an entry the cell takes goes in.
+    Press(Qt::Key_Right);
+    time->Advance(20);
+    EXPECT_EQ(App().StatusText(), "");
+    EXPECT_FALSE(grid->Model().RefusedCell().has_value());
+    EXPECT_TRUE(cell->text(QAccessible::Description).isEmpty());
 }
 
 TEST_F(GridWidgetTest, ADropDownChoosesTheNextItemWithDownAndEnter)
@@ -151,9 +179,25 @@ TEST_F(GridWidgetTest, ShiftWithArrowsMarksLinesAndTheWheelScrolls)
     EXPECT_EQ(grid->Model().Geometry().TopRow(), top + 3);
 }
 
+// The pages read back: channels, settings, numbers, lists and display
+// texts, some with their error markers.
+const char* const kAccessibleSheets[] = {
+    kConvChannels,
+    "[St_Common]GI_Sheet_Common",
+    "[St_Common]GI_Sheet_Person",
+    "[St_Common]GI_Sheet_Directory",
+    "[St_Common]GI_Sheet_Hunt",
+    "[St_Common]GI_Sheet_StatusCall",
+    "[St_Common]GI_Sheet_UserChar",
+};
+
 TEST_F(GridWidgetTest, TheAccessibleTableReadsWhatTheCommandLineShows)
 {
-    for (const char* reference : {kConvChannels, "[St_Common]GI_Sheet_Common"}) {
+    // As in the program: the segment cells know the image's own characters.
+    ui::QtSegmentEditors segments(form.get(), form.get());
+    std::array<std::uint8_t, 32> masks{};
+    App().CurrentImage().ReadBlock(memmap::kUserCharMasks, masks.data(), static_cast<std::int32_t>(masks.size()));
+    for (const char* reference : kAccessibleSheets) {
         SCOPED_TRACE(reference);
         ui::cuiGrid* grid = Show(reference);
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(grid);
@@ -162,23 +206,26 @@ TEST_F(GridWidgetTest, TheAccessibleTableReadsWhatTheCommandLineShows)
         ASSERT_NE(cells, nullptr);
         EXPECT_EQ(table->text(QAccessible::Name).toStdString(), form->Page()->Sheet()->GetTitle());
 
+        // What `xtr450ctl show` prints for the page, cell by cell.
         SheetTable expected;
         ASSERT_TRUE(expected.Build(reference, GTex(), &App().CurrentImage()));
+        const std::vector<std::vector<SheetCellText>> shown = SheetTableTexts(expected, masks);
         ASSERT_EQ(cells->rowCount(), expected.Rows());
         ASSERT_EQ(cells->columnCount(), expected.Columns());
+        ASSERT_EQ(static_cast<int>(shown.size()), expected.Rows());
         for (int r = 0; r < expected.Rows(); ++r) {
             for (int c = 0; c < expected.Columns(); ++c) {
-                cmcCellObj& cell = expected.Cell(c, r);
-                std::string text = cell.Caption();
-                if (cell.cellId != kCellNone) {
-                    cmcCellCapsule rq;
-                    rq.cell = &cell;
-                    expected.Sheet().Dispatch(rq, false);
-                    text = rq.displayText;
-                }
+                const SheetCellText& text = shown[r][c];
                 QAccessibleInterface* item = cells->cellAt(r, c);
                 ASSERT_NE(item, nullptr);
-                EXPECT_EQ(item->text(QAccessible::Name).toLocal8Bit().toStdString(), text) << r << "," << c;
+                EXPECT_EQ(item->text(QAccessible::Name).toLocal8Bit().toStdString(), text.text) << r << "," << c;
+                // The marker the command line prints as " !" or " ?".
+                const char* problem = (text.result & cellresult::kError) != 0     ? "GI_AppInd_CellError"
+                                      : (text.result & cellresult::kWarning) != 0 ? "GI_AppInd_CellWarning"
+                                                                                  : nullptr;
+                EXPECT_EQ(item->text(QAccessible::Description).toStdString(),
+                          problem != nullptr ? GTex().FirstLine(problem) : "")
+                    << r << "," << c;
                 EXPECT_EQ(item->tableCellInterface()->rowIndex(), r);
                 EXPECT_EQ(item->tableCellInterface()->columnIndex(), c);
             }

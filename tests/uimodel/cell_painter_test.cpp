@@ -115,6 +115,29 @@ TEST(CellPainter, ATailIsHighlightedWithItsOwnerOnly)
     EXPECT_EQ(rig.canvas.fills.back().color, kClWindow);
 }
 
+TEST(CellPainter, ARefusedEntryShowsTheErrorMarkerOnItsCellAlone)
+{
+    PaintRig rig({"{S>(%CT_Aad.CL_Aad_Value)}v|{S(%CT_Aad.CL_Aad_Type)}t|{+}pad"});
+    rig.handler.answer = [](cmcCellCapsule& rq, bool) {
+        rq.displayText = "12";  // a valid value: no error of its own
+        return 0;
+    };
+    CellPaintState refused = kElsewhere;
+    refused.refusedColumn = 1;
+    refused.refusedRow = 0;
+    const Rect rect{40, 10, 140, 40};
+    rig.Paint(0, 0, rect, refused);
+    EXPECT_TRUE(rig.canvas.images.empty()) << "another cell";
+    rig.Paint(1, 0, rect, refused);
+    ASSERT_EQ(rig.canvas.images.size(), 1u);
+    EXPECT_EQ(rig.canvas.images[0].index, kErrorImage);
+    // The joined cell drawing the refused cell's text carries its mark too.
+    rig.Paint(2, 0, rect, refused);
+    EXPECT_EQ(rig.canvas.images.size(), 2u);
+    rig.Paint(1, 0, rect, kElsewhere);
+    EXPECT_EQ(rig.canvas.images.size(), 2u) << "no mark once the refusal is gone";
+}
+
 TEST(CellPainter, ARightAlignedErrorShowsItsMarkerAtTheLeftEdge)
 {
     PaintRig rig({"{S>(%CT_Aad.CL_Aad_Value)}v|{S(%CT_Aad.CL_Aad_Type)}t"});

@@ -2,15 +2,18 @@
 // them out, one aligned text table per page, with what every cell shows.
 #include "app/globals.h"
 #include "app/main/ind_main.h"
-#include "cells/cell_capsule.h"
 #include "ctl/ctl_cells.h"
 #include "ctl/ctl_options.h"
 #include "ctl/ctl_tree.h"
 #include "ctl/file_commands.h"
+#include "image/eeprom.h"
+#include "image/memory_map.h"
 #include "overlay/gtex.h"
 #include "ui/model/sheet_table.h"
+#include "ui/model/sheet_table_texts.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -35,26 +38,24 @@ std::string OneLine(std::string text)
     return text;
 }
 
-std::vector<std::vector<std::string>> SheetTexts(SheetTable& table)
+// The image's user-defined characters, for the codes and masks shown.
+std::array<std::uint8_t, 32> UserMasks(const cmcEeprom& image)
 {
+    std::array<std::uint8_t, 32> masks{};
+    if (image.IsAddress(memmap::kUserCharMasks + static_cast<std::int32_t>(masks.size()) - 1)) {
+        image.ReadBlock(memmap::kUserCharMasks, masks.data(), static_cast<std::int32_t>(masks.size()));
+    }
+    return masks;
+}
+
+std::vector<std::vector<std::string>> SheetTexts(SheetTable& table, const cmcEeprom& image)
+{
+    const std::array<std::uint8_t, 32> masks = UserMasks(image);
     std::vector<std::vector<std::string>> rows;
-    for (int r = 0; r < table.Rows(); ++r) {
+    for (const std::vector<SheetCellText>& shown : SheetTableTexts(table, masks)) {
         std::vector<std::string> row;
-        for (int c = 0; c < table.Columns(); ++c) {
-            cmcCellObj& cell = table.Cell(c, r);
-            std::string text;
-            if (cell.cellId != kCellNone) {
-                cmcCellCapsule rq;
-                rq.cell = &cell;
-                table.Sheet().Dispatch(rq, false);
-                // As in the grid: a bound cell shows only what it answers
-                // (its caption is only a width for the layout).
-                text = rq.displayText;
-                text += ProblemMark(rq.result);
-            } else {
-                text = cell.Caption();
-            }
-            row.push_back(OneLine(text));
+        for (const SheetCellText& cell : shown) {
+            row.push_back(OneLine(cell.text + ProblemMark(cell.result)));
         }
         rows.push_back(std::move(row));
     }
@@ -122,7 +123,7 @@ int RunShow(const std::vector<std::string>& words)
             std::printf("\n");
         }
         std::printf("== %s (%s)\n", OneLine(table.Title()).c_str(), references[i].c_str());
-        PrintTable(SheetTexts(table));
+        PrintTable(SheetTexts(table, session.App().CurrentImage()));
     }
     return kExitOk;
 }

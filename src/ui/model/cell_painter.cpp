@@ -116,6 +116,9 @@ CellPaintResult CellPainter::Paint(int column, int row, const Rect& rect, const 
         }
         sheet_.Dispatch(request, false);
         text = request.displayText;
+        if (drawn == state.refusedColumn && row == state.refusedRow) {
+            request.SetError();
+        }
     }
 
     Color textColor = canvas_.TextColor();

@@ -19,6 +19,10 @@ struct CellPaintState {
     int cursorRow = 0;
     bool hasFocus = false;
     bool editorVisible = false;
+    // The cell whose typed entry was just refused shows the error marker
+    // whatever its value; -1 for none.
+    int refusedColumn = -1;
+    int refusedRow = -1;
 };
 
 // What drawing one cell leaves to the caller.

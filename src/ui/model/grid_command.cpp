@@ -91,6 +91,9 @@ void SheetGrid::Command(int column, int row, std::int32_t key, std::int32_t popu
             break;
         }
         const int editor = sheet_->Dispatch(request, true);
+        if (round == 0 && editText != nullptr && request.Refused()) {
+            ShowRefusal(column, row, request.refusal);
+        }
         if (request.redirect) {
             if (const auto at = sheet_->FindSelectableCell(request.redirectCellId, request.redirectIndex,
                                                            request.redirectCategory)) {
@@ -197,16 +200,22 @@ bool SheetGrid::EditorKeyDown(int virtualKey, bool)
     ClearStatus();
     switch (virtualKey) {
     case gridkey::kReturn: CloseEditor(true); return true;
+    // An entry the cell refuses keeps the cursor on the cell, so that the
+    // error shows where it was typed.
     case gridkey::kUp:
     case gridkey::kDown: {
         CloseEditor(true);
-        Move(0, virtualKey == gridkey::kUp ? -1 : 1);
+        if (!refused_) {
+            Move(0, virtualKey == gridkey::kUp ? -1 : 1);
+        }
         return true;
     }
     case gridkey::kPageUp:
     case gridkey::kPageDown:
         CloseEditor(true);
-        KeyDown(virtualKey, false);
+        if (!refused_) {
+            KeyDown(virtualKey, false);
+        }
         return true;
     default: return false;
     }
@@ -240,8 +249,11 @@ void SheetGrid::RefreshEditor(void* context, const cmcCellCapsule& request)
     grid->OpenEditor(grid->column_, grid->row_, request.displayText, request.selStart, request.selLength);
 }
 
-std::string SheetGrid::CellText(int column, int row) const
+std::string SheetGrid::CellText(int column, int row, std::uint8_t* result) const
 {
+    if (result != nullptr) {
+        *result = 0;
+    }
     if (sheet_ == nullptr || !sheet_->Contains(column, row)) {
         return {};
     }
@@ -253,6 +265,12 @@ std::string SheetGrid::CellText(int column, int row) const
     request.owner = sheet_->ContextRequest();
     request.cell = &cell;
     sheet_->Dispatch(request, false);
+    if (result != nullptr) {
+        *result = request.result & (cellresult::kError | cellresult::kWarning);
+        if (refused_ && refused_->first == column && refused_->second == row) {
+            *result |= cellresult::kError;
+        }
+    }
     const SegmentCellKind segment = SegmentCellKindOf(cell.cellId);
     if (segment != SegmentCellKind::None) {
         SegmentSource* source = TheSegmentSource();

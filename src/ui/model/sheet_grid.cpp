@@ -6,6 +6,7 @@
 #include "app/events.h"
 #include "app/globals.h"
 #include "cells/cell_capsule.h"
+#include "overlay/gtex.h"
 #include "ui/model/menu_builder.h"
 #include "ui/model/popup_query.h"
 #include "ui/model/sheet.h"
@@ -17,10 +18,36 @@ namespace {
 
 }  // namespace
 
+// A refused entry's text stands out in any palette: white on dark red.
+constexpr Color kRefusalText = kClWhite;
+constexpr Color kRefusalBack = 0x0000B0;
+
 void SheetGrid::ClearStatus()
 {
+    if (refused_) {
+        const auto [column, row] = *refused_;
+        refused_.reset();
+        refusalText_.clear();
+        InvalidateCell(column, row);
+    }
     if (HasEvMan()) {
         EvMan().PostText(kEvStatusText, kClWindowText, static_cast<std::int32_t>(kClBtnFace), "");
+    }
+}
+
+void SheetGrid::ShowRefusal(int column, int row, const char* reason)
+{
+    refused_ = std::make_pair(column, row);
+    InvalidateCell(column, row);
+    std::string text;
+    if (HasGTex() && (reason == nullptr || !GTex().TryText(reason, 0, text))) {
+        GTex().TryText(cellrefusal::kNotTaken, 0, text);
+    }
+    refusalText_ = text;
+    // Posted, not sent: a clearing of the status bar posted earlier by the
+    // same key goes first.
+    if (HasEvMan()) {
+        EvMan().PostText(kEvStatusText, kRefusalText, static_cast<std::int32_t>(kRefusalBack), text);
     }
 }
 
@@ -62,6 +89,7 @@ TextMeasurer& SheetGrid::Measurer() { return host_.Measurer(); }
 void SheetGrid::LayoutGrid(cuiSheet& sheet)
 {
     sheet_ = &sheet;
+    refused_.reset();
     geometry_.Assign(sheet);
     column_ = 0;
     row_ = 0;
@@ -104,6 +132,7 @@ void SheetGrid::SheetReady(cuiSheet&)
 void SheetGrid::DestroyWidgets(cuiSheet& sheet)
 {
     DropPopupMenu();
+    refused_.reset();
     // Editors still open for one of its cells are cancelled now, not left
     // to store into a page that is gone.
     if (HasEvMan()) {

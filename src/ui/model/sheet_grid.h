@@ -142,11 +142,22 @@ public:
 
     // What the cell at (column, row) shows: a bound cell's answer, the
     // caption of any other (screen readers and tests read the grid by it).
-    std::string CellText(int column, int row) const;
+    // With result, also the answer's error and warning bits as the cell is
+    // drawn (a refused entry's cell has the error bit).
+    std::string CellText(int column, int row, std::uint8_t* result = nullptr) const;
+
+    // The cell whose typed entry was refused last: it shows the error
+    // marker, and the status bar says why, until the next key or selection.
+    const std::optional<std::pair<int, int>>& RefusedCell() const { return refused_; }
+    // Why, as the status bar says it.
+    const std::string& RefusalText() const { return refusalText_; }
 
 private:
-    // Clears the status bar before a key or a selection is handled.
-    static void ClearStatus();
+    // Clears the status bar (and the mark of a refused entry) before a key
+    // or a selection is handled.
+    void ClearStatus();
+    // A typed entry the cell at (column, row) did not take.
+    void ShowRefusal(int column, int row, const char* reason);
     static void Listener(void* context, const cmcEvent& event);
     void OnEvent(const cmcEvent& event);
     static void NotifyChange(void* context, const cmcCellCapsule& request, std::uint32_t scope);
@@ -179,6 +190,8 @@ private:
     bool commitSuspended_ = false;
     bool registered_ = false;
     std::unique_ptr<cuiMenu> popup_;
+    std::optional<std::pair<int, int>> refused_;
+    std::string refusalText_;
     std::int32_t windowId_;
 };
 
