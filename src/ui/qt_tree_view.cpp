@@ -3,6 +3,8 @@
 #include "ui/qt_colors.h"
 #include "ui/qt_fonts.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLayout>
 #include <QPainter>
@@ -32,12 +34,10 @@ QtTreeView::QtTreeView(QWidget* panel, QList<QPixmap> images) : images_(std::mov
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->setIconSize(QSize(16, 16));
     tree_->setFrameShape(QFrame::NoFrame);
-    // The selection stays as visible when the focus is on the sheet.
-    QPalette palette = tree_->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.color(QPalette::Active, QPalette::HighlightedText));
-    tree_->setPalette(palette);
+    ApplyPalette();
+    // The application hears of a new palette; a widget whose palette was
+    // set, like the tree, does not.
+    qApp->installEventFilter(this);
     layout->addWidget(tree_);
 
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current, QTreeWidgetItem*) {
@@ -89,9 +89,32 @@ void QtTreeView::SetLook(const FontDesc* font, Color background)
     if (font != nullptr) {
         tree_->setFont(ToQFont(*font));
     }
-    QPalette palette = tree_->palette();
-    palette.setColor(QPalette::Base, ToQColor(background));
+    background_ = background;
+    ApplyPalette();
+}
+
+void QtTreeView::ApplyPalette()
+{
+    // Built afresh from the application's palette: roles set on the tree
+    // before would otherwise keep the colours of the old theme (a white
+    // background under the light text of a dark theme).
+    QPalette palette = QApplication::palette(tree_);
+    // The selection stays as visible when the focus is on the sheet.
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.color(QPalette::Active, QPalette::HighlightedText));
+    if (background_) {
+        palette.setColor(QPalette::Base, ToQColor(*background_));
+    }
     tree_->setPalette(palette);
+}
+
+bool QtTreeView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange && tree_) {
+        ApplyPalette();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void QtTreeView::AddNode(TreeNodeId parent, TreeNodeId node, const std::string& text, int imageIndex)

@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 
 #include <map>
+#include <optional>
 
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -39,13 +40,24 @@ public:
     QTreeWidgetItem* Item(TreeNodeId node) const;
     static TreeNodeId NodeOf(const QTreeWidgetItem* item);
 
+protected:
+    // A change of the desktop's palette (a dark or high-contrast theme
+    // chosen while the program runs) reaches the tree's own colours.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // The desktop's palette with the tree's own roles: its background, and
+    // the selection as visible without the focus as with it.
+    void ApplyPalette();
     void UpdateIcon(TreeNodeId node);
     void Forget(QTreeWidgetItem* item);
 
     QPointer<QTreeWidget> tree_;
     QList<QPixmap> images_;
     Events* events_ = nullptr;
+    // The background the overlay gives the tree (a system colour follows
+    // the palette); none until it says.
+    std::optional<Color> background_;
     struct Node {
         QTreeWidgetItem* item = nullptr;
         int image = -1;

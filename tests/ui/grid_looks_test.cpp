@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPalette>
 #include <QScrollBar>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
 
@@ -81,6 +82,26 @@ TEST_F(GridWidgetTest, SystemColoursComeFromTheDesktopPalette)
     EXPECT_LT(expected.lightness(), 128);
     Shoot(form.get(), "dark");
     QApplication::setPalette(original);
+}
+
+TEST_F(GridWidgetTest, ThePageTreeFollowsAPaletteChosenWhileTheProgramRuns)
+{
+    const QPalette original = QApplication::palette();
+    Show(kConvChannels);
+    auto* tree = form->findChild<QTreeWidget*>();
+    ASSERT_NE(tree, nullptr);
+    ASSERT_EQ(tree->palette().color(QPalette::Base), original.color(QPalette::Base));
+
+    QApplication::setPalette(DarkPalette());
+    // Its background from the new palette, under the new palette's text:
+    // not the old white under light text.
+    EXPECT_EQ(tree->palette().color(QPalette::Base), DarkPalette().color(QPalette::Base));
+    EXPECT_EQ(tree->palette().color(QPalette::Text), DarkPalette().color(QPalette::Text));
+    // The selection stays as visible without the focus as with it.
+    EXPECT_EQ(tree->palette().color(QPalette::Inactive, QPalette::Highlight),
+              DarkPalette().color(QPalette::Active, QPalette::Highlight));
+    QApplication::setPalette(original);
+    EXPECT_EQ(tree->palette().color(QPalette::Base), original.color(QPalette::Base));
 }
 
 QPalette HighContrastPalette()
