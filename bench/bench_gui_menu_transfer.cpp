@@ -21,13 +21,16 @@
 
 namespace {
 
-// Every question is answered Yes, every box OK.
+// Every question is answered Yes (or OK).
 class YesMessages : public xtr::MessageService {
 public:
-    xtr::MsgResult Show(const std::string&, const std::string&, xtr::MsgIcon, xtr::MsgButtons buttons) override
+    xtr::MsgResult Show(const std::string&, const std::string& text, xtr::MsgIcon, xtr::MsgButtons buttons) override
     {
-        return buttons == xtr::MsgButtons::Ok ? xtr::MsgResult::Ok : xtr::MsgResult::Yes;
+        last = text;
+        const bool ok = buttons == xtr::MsgButtons::Ok || buttons == xtr::MsgButtons::OkCancel;
+        return ok ? xtr::MsgResult::Ok : xtr::MsgResult::Yes;
     }
+    std::string last;  // the last text, to name why a transfer did not run
 };
 
 // The simulated radio on its pseudo-terminal, for the whole benchmark.
@@ -96,8 +99,12 @@ void BM_MenuRead(benchmark::State& state)
     MenuRig rig;
     for (auto _ : state) {
         xtr::App().ClearModified();  // nothing to offer to save
-        if (!xtr::App().RunCommand(xtr::AppCommand::CloneRead, 0, {}) || !xtr::App().CloneActive() ||
-            !WaitForTransfer() || !xtr::App().Modified()) {
+        xtr::App().RunCommand(xtr::AppCommand::CloneRead, 0, {});
+        if (!xtr::App().CloneActive()) {
+            state.SkipWithError("the read did not start");
+            break;
+        }
+        if (!WaitForTransfer() || !xtr::App().Modified()) {
             state.SkipWithError("the read failed");
             break;
         }
@@ -112,11 +119,16 @@ void BM_MenuWrite(benchmark::State& state)
         return;
     }
     MenuRig rig;
+    // The demonstration radio passes the checks (the factory image does not).
+    if (!xtr::App().OpenFile(xtr::DataDirectory() + xtr::DemoFileName(xtr::Env().modelType))) {
+        state.SkipWithError("the demonstration file did not open");
+        return;
+    }
     for (auto _ : state) {
         // The menu's guarded write: the checks, the confirmation, the write.
         xtr::App().RunCommand(xtr::AppCommand::CloneWrite, 0, {});
         if (!xtr::App().CloneActive() || !WaitForTransfer()) {
-            state.SkipWithError("the write failed");
+            state.SkipWithError(("the write failed: " + rig.yes.last).c_str());
             break;
         }
     }
