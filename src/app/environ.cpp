@@ -14,6 +14,7 @@ const char* const kRecentFileList = "Recent File List";
 const char* const kViewOption = "View Option";
 const char* const kWindowPosition = "Window Position";
 const char* const kSetup = "Setup";
+const char* const kPortDevice = "PortDevice";
 
 // How a stored integer becomes a field.
 enum class ReadRule { AsStored, Clamp, NonZeroIsOne, LowByte };
@@ -128,6 +129,9 @@ bool indEnviron::Read()
     if (!readInts(kLeadingInts)) {
         return false;
     }
+    // Settings written before the device path existed have none: the
+    // numbered port then stands.
+    portDevice = backend.ReadString(KeyPath(kGlobal), kPortDevice).value_or(std::string());
     // A missing list or value is an empty entry, not a failure. Equal
     // entries merge, so each path is kept once, at its last place.
     const std::string recentKey = KeyPath(kRecentFileList);
@@ -142,6 +146,7 @@ void indEnviron::ApplyDefaults()
     validMark = kEnvironValidMark;
     comPort = 1;
     comSpeedHigh = 0;
+    portDevice.clear();
     recent.Clear();
     fontSizePercentage = 100;
     toolbarVisible = 1;
@@ -173,6 +178,7 @@ bool indEnviron::Save()
         }
     };
     writeInts(kLeadingInts);
+    ok = backend.WriteString(KeyPath(kGlobal), kPortDevice, portDevice) && ok;
     // All ten values, emptied beyond the list's end, so that no stale
     // entry of an earlier run survives.
     const std::string recentKey = KeyPath(kRecentFileList);

@@ -83,6 +83,7 @@ public:
     int32_t toolbarVisible = 0;      // 0 or 1
     int32_t comPort = 0;             // 1..99: COM1 to COM99
     int32_t comSpeedHigh = 0;        // 0 or 1
+    std::string portDevice;          // a device chosen by its path; "" for COM<comPort>
     int32_t windowLeft = 0;          // normal (restored) bounds, screen pixels
     int32_t windowTop = 0;
     int32_t windowWidth = 0;

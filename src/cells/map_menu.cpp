@@ -108,7 +108,8 @@ void ShowState(CellCall& call, const MenuCell& row)
         SetFlag(cell, state::kChecked, HasEnv() && Env().toolbarVisible != 0);
         break;
     case MenuKind::Port:
-        SetFlag(cell, state::kChecked, HasEnv() && Env().comPort == index);
+        // A device chosen by its path stands in for the numbered ports.
+        SetFlag(cell, state::kChecked, HasEnv() && Env().comPort == index && Env().portDevice.empty());
         break;
     case MenuKind::Speed:
         SetFlag(cell, state::kChecked, HasEnv() && Env().comSpeedHigh == index);
@@ -133,6 +134,7 @@ bool Execute(const cmcCellObj& cell, const MenuCell& row)
             return false;
         }
         Env().comPort = index;
+        Env().portDevice.clear();
         if (HasEvMan()) {
             EvMan().Post(kEvSettingsChanged, 0, 0);
         }

@@ -118,12 +118,15 @@ std::string FillPortName(std::string_view line, int32_t port, const std::string&
     return filled.text.substr(0, begin) + devicePath + filled.text.substr(filled.at + filled.length);
 }
 
-std::string CloneErrorText(uint8_t code, int32_t port, const std::string& devicePath)
+std::string CloneErrorText(uint8_t code, int32_t port, const std::string& devicePath, const std::string& reason)
 {
     cmcGTex& gtex = GTex();
     const CloneErrorHints& hints = HintsFor(code);
     const std::string head = gtex.Text(kCloneErrHeadKey, code);
     std::string text = hints.formatPort ? FillPortName(head, port, devicePath) : head;
+    if (!reason.empty()) {
+        text += "\n" + reason;
+    }
     text += "\n\n";
     for (size_t i = 0; i < hints.checkLines.size(); ++i) {
         if (i > 0) {
@@ -134,9 +137,9 @@ std::string CloneErrorText(uint8_t code, int32_t port, const std::string& device
     return text;
 }
 
-void ShowCloneError(uint8_t code, int32_t port, const std::string& devicePath)
+void ShowCloneError(uint8_t code, int32_t port, const std::string& devicePath, const std::string& reason)
 {
-    Messages().Show(GTex().FirstLine("GI_Sys_AppTitle"), CloneErrorText(code, port, devicePath), MsgIcon::Error,
+    Messages().Show(GTex().FirstLine("GI_Sys_AppTitle"), CloneErrorText(code, port, devicePath, reason), MsgIcon::Error,
                     MsgButtons::Ok);
 }
 

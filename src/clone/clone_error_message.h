@@ -16,10 +16,13 @@ inline constexpr const char* kCloneErrCheckKey = "GI_Mess_CloneErr_Check";
 // The full text for a result code; the head line of a port failure names
 // the port as the user gave it: the device path when there is one, else
 // the serial port number.
-std::string CloneErrorText(uint8_t code, int32_t port, const std::string& devicePath = {});
+// A reason (why the port could not be opened) stands on the line below
+// the head line.
+std::string CloneErrorText(uint8_t code, int32_t port, const std::string& devicePath = {},
+                           const std::string& reason = {});
 
 // Shows the text in an error box captioned with the program's title.
-void ShowCloneError(uint8_t code, int32_t port, const std::string& devicePath = {});
+void ShowCloneError(uint8_t code, int32_t port, const std::string& devicePath = {}, const std::string& reason = {});
 
 // The head line of a port failure holds one number conversion (such as
 // "%d") for the port. Only that conversion is filled and "%%" becomes "%";

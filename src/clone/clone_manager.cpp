@@ -8,6 +8,7 @@
 #include "clone/clone_error_message.h"
 #include "clone/clone_progress.h"
 #include "clone/clone_speed.h"
+#include "clone/port_problem_text.h"
 #include "platform/serial_device.h"
 
 namespace xtr {
@@ -176,7 +177,11 @@ void indCloneMan::DispatchResult(dst_CDrv_Result& result)
 
     // 2. Every failure is reported once, here.
     if (result.code != kCloneOk) {
-        ShowCloneError(result.code, Env().comPort, driver_.DevicePath());
+        // A port that would not open says why, as the system told it.
+        const std::string reason = result.code == kClonePortError
+                                       ? PortOpenFailureText(driver_.Port().DeviceName(), driver_.Port().OpenError())
+                                       : std::string();
+        ShowCloneError(result.code, Env().comPort, driver_.DevicePath(), reason);
     }
 
     // 3. The progress display closes; the main window comes back.

@@ -41,7 +41,10 @@ bool cmcComm::OpenDevice(const std::string& name, std::string_view settings)
 bool cmcComm::OpenNamed(const std::string& name, std::string_view settings)
 {
     ParseLineSettings(settings, config_);
+    deviceName_ = name;
+    openError_ = 0;
     if (name.empty() || !device_->Open(name)) {
+        openError_ = name.empty() ? 0 : device_->OpenError();
         return false;
     }
     if (!device_->SetupQueues(kReceiveQueueSize, kTransmitQueueSize)) {

@@ -53,6 +53,10 @@ public:
     int32_t Pending();
 
     int32_t PortNumber() const { return port_; }
+    // The device of the last open and, when it failed, why (the system's
+    // error number; 0 when the open succeeded or the reason is not known).
+    const std::string& DeviceName() const { return deviceName_; }
+    int OpenError() const { return openError_; }
     const SerialLineConfig& LineConfig() const { return config_; }
     // Bytes queued and not yet handed to the driver.
     int32_t Buffered() const { return transmit_.Length(); }
@@ -64,6 +68,8 @@ private:
 
     std::unique_ptr<SerialDevice> device_;
     int32_t port_ = 0;
+    std::string deviceName_;
+    int openError_ = 0;
     cmcBuff transmit_;
     SerialLineConfig config_;
     std::unique_ptr<cmcTask> pump_;

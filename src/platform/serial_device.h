@@ -64,6 +64,9 @@ public:
     // Opens the named device for reading and writing, not shared with other
     // programs. False if it does not exist or is in use.
     virtual bool Open(const std::string& name) = 0;
+    // Why the last Open failed, as the system numbers it (errno on POSIX,
+    // GetLastError on Windows); 0 when it is not known.
+    virtual int OpenError() const { return 0; }
     // Asks for driver queues of the given sizes and discards everything
     // waiting in either direction.
     virtual bool SetupQueues(int32_t receiveSize, int32_t transmitSize) = 0;

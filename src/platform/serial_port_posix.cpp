@@ -55,25 +55,31 @@ public:
         if (fd_ >= 0) {
             return false;
         }
+        openError_ = 0;
         int fd;
         do {
             fd = ::open(name.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
         } while (fd < 0 && errno == EINTR);
         if (fd < 0) {
+            openError_ = errno;
             return false;
         }
         if (::isatty(fd) == 0) {
             ::close(fd);
+            openError_ = ENOTTY;
             return false;
         }
         // Not shared: further opens by other programs fail until we close.
         if (::ioctl(fd, TIOCEXCL) != 0) {
+            openError_ = errno;
             ::close(fd);
             return false;
         }
         fd_ = fd;
         return true;
     }
+
+    int OpenError() const override { return openError_; }
 
     bool SetupQueues(int32_t, int32_t) override
     {
@@ -231,6 +237,7 @@ private:
     }
 
     int fd_ = -1;
+    int openError_ = 0;
 };
 
 }  // namespace

@@ -36,8 +36,11 @@ public:
             return false;
         }
         handle_ = ::CreateFileA(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        openError_ = handle_ == INVALID_HANDLE_VALUE ? static_cast<int>(::GetLastError()) : 0;
         return handle_ != INVALID_HANDLE_VALUE;
     }
+
+    int OpenError() const override { return openError_; }
 
     bool SetupQueues(int32_t receiveSize, int32_t transmitSize) override
     {
@@ -144,6 +147,7 @@ private:
     }
 
     HANDLE handle_ = INVALID_HANDLE_VALUE;
+    int openError_ = 0;
 };
 
 }  // namespace

@@ -5,10 +5,8 @@
 #include "overlay/gtex.h"
 #include "ui/sheet_panel.h"
 
-#include <QDialogButtonBox>
 #include <QFrame>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace xtr::ui {
 
@@ -16,28 +14,36 @@ cuiInformation::cuiInformation(QWidget* owner, const std::string& caption, const
     : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
 {
     setWindowTitle(QString::fromLocal8Bit(caption.c_str()));
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 5, 5);
 
+    // Raised outer bevel, the border, and the body's lowered bevel inside.
     page_ = new SheetPanel(this);
     page_->setFrameStyle(QFrame::Panel | QFrame::Raised);
     page_->setLineWidth(2);
+    page_->setContentsMargins(kPanelBorder, kPanelBorder, kPanelBorder, kPanelBorder);
+    // The window is as large as the grid: it never scrolls.
+    page_->Grid()->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    page_->Grid()->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    page_->Grid()->Model().SetScrollBars(false);
     page_->Build([&sheetKey](SheetView* view) { return App().CreateSheet(view, sheetKey); });
-    page_->setFixedSize(page_->NeededSize());
-    layout->addWidget(page_);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QString::fromLocal8Bit(GTex().Text("GI_AppInd_Button_OkCancel", 0).c_str()),
-                                         QDialogButtonBox::AcceptRole);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-    adjustSize();
+    ok_ = new QPushButton(QString::fromLocal8Bit(GTex().Text("GI_AppInd_Button_OkCancel", 0).c_str()), this);
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+
+    const QSize content = page_->NeededSize();
+    const QSize button = ok_->sizeHint();
+    layout_ = LayOutInformationWindow(content.width(), content.height(), page_->frameWidth() + kPanelBorder,
+                                      button.width(), button.height());
+    const auto place = [](QWidget* widget, const Rect& rect) {
+        widget->setGeometry(rect.left, rect.top, rect.Width(), rect.Height());
+    };
+    place(page_, layout_.panel);
+    place(ok_, layout_.button);
+    setFixedSize(layout_.clientWidth, layout_.clientHeight);
     if (owner != nullptr) {
         move(owner->frameGeometry().center() - QPoint(width() / 2, height() / 2));
     }
-    ok->setFocus(Qt::OtherFocusReason);
+    ok_->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace xtr::ui

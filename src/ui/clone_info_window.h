@@ -4,9 +4,13 @@
 // closed by the button or the title bar's close box.
 #pragma once
 
+#include "ui/model/information_layout.h"
+
 #include <QDialog>
 
 #include <string>
+
+class QPushButton;
 
 namespace xtr::ui {
 
@@ -18,9 +22,17 @@ public:
     cuiInformation(QWidget* owner, const std::string& caption, const std::string& sheetKey);
 
     SheetPanel* Page() const { return page_; }
+    QPushButton* OkButton() const { return ok_; }
+    // Where the panel and the button were put.
+    const InformationLayout& Layout() const { return layout_; }
+
+    // The border between the panel's outer and inner bevel.
+    static constexpr int kPanelBorder = 8;
 
 private:
     SheetPanel* page_ = nullptr;
+    QPushButton* ok_ = nullptr;
+    InformationLayout layout_;
 };
 
 }  // namespace xtr::ui

@@ -6,12 +6,15 @@
 #include "app/main/work_area.h"
 #include "app/task.h"
 #include "cells/cell_description.h"
+#include "cells/cell_names.h"
+#include "ui/model/menu_builder.h"
 #include "overlay/gtex.h"
 #include "ui/about_box.h"
 #include "ui/clone_info_window.h"
 #include "ui/file_dialogs.h"
 #include "ui/progress_window.h"
 #include "ui/icons.h"
+#include "ui/port_menu_section.h"
 #include "ui/qt_fonts.h"
 #include "ui/qt_menu_view.h"
 #include "ui/qt_tool_bar_view.h"
@@ -81,6 +84,29 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     qApp->installEventFilter(this);
 
     App().AttachForm(this);
+    AttachPortSection();
+}
+
+void TForm1::AttachPortSection()
+{
+    const cuiMenu* menu = App().MainMenu();
+    const cuiMenu::Item* port = menu != nullptr ? menu->FindItem(CL_Menu_Port_Com) : nullptr;
+    if (port == nullptr || port->parent == nullptr) {
+        return;
+    }
+    QMenu* submenu = menuView_->Submenu(port->parent->id);
+    if (submenu == nullptr) {
+        return;
+    }
+    // Before the item that follows the last numbered port.
+    QAction* before = nullptr;
+    const auto& siblings = port->parent->children;
+    for (size_t i = 0; i < siblings.size(); ++i) {
+        if (siblings[i]->cell && siblings[i]->cell->cellId == CL_Menu_Port_Com) {
+            before = i + 1 < siblings.size() ? menuView_->Action(siblings[i + 1]->id) : nullptr;
+        }
+    }
+    portSection_ = std::make_unique<PortMenuSection>(submenu, before, CreateSystemPortLister(), this);
 }
 
 TForm1::~TForm1()
@@ -90,6 +116,7 @@ TForm1::~TForm1()
     if (HasApp()) {
         App().DetachForm();
     }
+    portSection_.reset();
     // The sheet goes before the marker images it draws with.
     delete page_;
     page_ = nullptr;

@@ -24,6 +24,7 @@ namespace xtr::ui {
 class QtMenuView;
 class QtToolBarView;
 class QtMarkerImages;
+class PortMenuSection;
 class SheetPanel;
 class StatusBar;
 
@@ -79,6 +80,9 @@ public:
 
     // The page shown in the right panel, or null.
     SheetPanel* Page() const { return page_; }
+    // The system's serial ports in the Port menu, null when the menu has
+    // no numbered ports to put them beside.
+    PortMenuSection* PortSection() const { return portSection_.get(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -102,7 +106,10 @@ private:
     SheetPanel* page_ = nullptr;
     QLabel* emptyPage_ = nullptr;
     class ProgressWindow* progress_ = nullptr;
+    std::unique_ptr<PortMenuSection> portSection_;
 
+    // The system's ports go below the last numbered port of the Port menu.
+    void AttachPortSection();
     // Replaces the right panel's page with widget (null: none).
     void SetPage(SheetPanel* page, QLabel* empty);
 };

@@ -63,6 +63,12 @@ QAction* QtMenuView::Action(MenuItemId item) const
     return found == actions_.end() ? nullptr : found->second.data();
 }
 
+QMenu* QtMenuView::Submenu(MenuItemId item) const
+{
+    const auto found = menus_.find(item);
+    return found != menus_.end() ? found->second.data() : nullptr;
+}
+
 QMenu* QtMenuView::SubmenuOf(MenuItemId item)
 {
     const auto found = menus_.find(item);

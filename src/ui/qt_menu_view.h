@@ -41,6 +41,8 @@ public:
 
     // The action of an item, null when there is none (for tests).
     QAction* Action(MenuItemId item) const;
+    // The menu an item opens, null when it has none (yet).
+    QMenu* Submenu(MenuItemId item) const;
 
 private:
     QMenu* SubmenuOf(MenuItemId item);

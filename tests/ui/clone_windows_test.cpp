@@ -17,6 +17,7 @@
 #include "ui/sheet_panel.h"
 
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -79,7 +80,19 @@ TEST_F(CloneWindows, InformationWindowShowsTheIdentitySheetSizedToItsGrid)
     EXPECT_EQ(window.windowTitle(), QStringLiteral("Caption"));
     ASSERT_NE(window.Page(), nullptr);
     ASSERT_NE(window.Page()->Sheet(), nullptr);
-    EXPECT_EQ(window.Page()->size(), window.Page()->NeededSize());
+    // The whole grid shows: no scroll bars, every row and column inside.
+    window.show();
+    const ui::cuiGrid& grid = *window.Page()->Grid();
+    const cuiSheet& sheet = *window.Page()->Sheet();
+    EXPECT_FALSE(grid.horizontalScrollBar()->isVisible());
+    EXPECT_FALSE(grid.verticalScrollBar()->isVisible());
+    EXPECT_GE(grid.viewport()->width(), sheet.TotalWidth());
+    EXPECT_GE(grid.viewport()->height(), sheet.TotalHeight());
+    // The button sits inside the window, below the panel.
+    const QRect button = window.OkButton()->geometry();
+    EXPECT_GE(button.top(), window.Page()->geometry().bottom());
+    EXPECT_EQ(window.width() - (button.left() + button.width()), 5);
+    EXPECT_EQ(window.height() - (button.top() + button.height()), 5);
     const auto buttons = window.findChildren<QPushButton*>();
     ASSERT_EQ(buttons.size(), 1);
     EXPECT_EQ(buttons[0]->text().toStdString(), GTex().Text("GI_AppInd_Button_OkCancel", 0));

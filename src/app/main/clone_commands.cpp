@@ -3,6 +3,7 @@
 // no command reaches the image) and the progress window shows how far it is.
 #include "app/main/cui_main.h"
 
+#include "app/environ.h"
 #include "app/events.h"
 #include "app/globals.h"
 #include "app/main/clone_front.h"
@@ -35,10 +36,12 @@ bool cuiMain::CloneActive() const
 
 namespace {
 
-// Disables the form for the transfer and gives the manager the progress
-// window; Release undoes both.
+// Disables the form for the transfer, names the chosen port and gives the
+// manager the progress window; Release gives the form back.
 void HoldForm(MainForm* form, CloneFront& clone)
 {
+    // The port the Port menu chose: a device by its path, or the numbered port.
+    clone.SetDevicePath(HasEnv() ? Env().portDevice : std::string());
     clone.Manager().SetProgressView(form != nullptr ? form->ProgressView() : nullptr);
     if (form != nullptr) {
         form->SetEnabled(false);

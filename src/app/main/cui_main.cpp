@@ -290,6 +290,9 @@ void cuiMain::RememberAndCloseSheet()
         sheetHistory_.Remember(ParseSheetReference(shownReference_).name, left);
     }
     form_->CloseSheet();
+    if (!shownReference_.empty()) {
+        reopenPending_ = true;
+    }
     shownReference_.clear();
 }
 
@@ -417,15 +420,43 @@ void cuiMain::FormClosed()
 
 void cuiMain::PeriodicStep()
 {
-    // Reopening the sheet after a rebuild and printing page by page join
-    // this step with the sheet engine and printing.
-    printing_.Tick();
+    // A page closed for a rebuild comes back, the delayed check runs once
+    // its countdown has expired, and printing goes on page by page.
+    ReopenClosedPage();
     if (delayedCheck_ && delayedCheck_->Remaining() == 0) {
         delayedCheck_.reset();
         int errors = 0;
         int warnings = 0;
         CountProblems(errors, warnings);
         EvMan().Post(kEvDelayedActionDone, 0, 0);
+    }
+    printing_.Tick();
+}
+
+void cuiMain::ReopenClosedPage()
+{
+    if (!reopenPending_ || form_ == nullptr) {
+        return;
+    }
+    if (!shownReference_.empty()) {
+        // Another command has shown a page meanwhile.
+        reopenPending_ = false;
+        reopenReference_.clear();
+        return;
+    }
+    if (!form_->IsShown()) {
+        return;
+    }
+    reopenPending_ = false;
+    const std::string reference = std::move(reopenReference_);
+    reopenReference_.clear();
+    if (!reference.empty()) {
+        ShowSheet(reference);
+    } else if (tree_ && tree_->SelectedCell() != nullptr) {
+        cmcCellObj cell = *tree_->SelectedCell();
+        indActiveCell(*this).RunCell(cell, cellkey::kEnter);
+    } else if (!tree_ && !sheetHistory_.Newest().empty()) {
+        ShowSheet(sheetHistory_.Newest());
     }
 }
 

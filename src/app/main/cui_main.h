@@ -164,8 +164,13 @@ public:
     bool CanPrintCurrent() override { return !shownReference_.empty() && printing_.CanPrint(); }
 
 protected:
-    // The sheet shown is rebuilt over the image now current.
+    // The sheet shown is closed now and rebuilt over the image now current
+    // by the next periodic step (never inside the command that changed the
+    // image, which may run from one of that sheet's own cells).
     void ReopenSheet();
+    // The periodic step's part: a page closed by ReopenSheet or by
+    // RememberAndCloseSheet is shown again once the window is visible.
+    void ReopenClosedPage();
 
     static void Listener(void* context, const cmcEvent& event);
     void OnEvent(const cmcEvent& event);
@@ -205,6 +210,11 @@ protected:
     bool editMenuFillPosted_ = false;
     SheetHistory sheetHistory_;
     std::string shownReference_;
+    // A page was closed and the periodic step shows one again: the closed
+    // page itself when ReopenSheet kept its reference, else the tree's
+    // selected node (or, without a tree, the sheet visited last).
+    bool reopenPending_ = false;
+    std::string reopenReference_;
     PrintCommand printing_;
 
 private:

@@ -153,9 +153,12 @@ std::string cuiMain::RecentFileText(std::int32_t position)
 
 void cuiMain::ReopenSheet()
 {
-    if (!shownReference_.empty()) {
-        ShowSheet(shownReference_);
+    if (shownReference_.empty()) {
+        return;
     }
+    const std::string reference = shownReference_;
+    RememberAndCloseSheet();
+    reopenReference_ = reference;
 }
 
 }  // namespace xtr

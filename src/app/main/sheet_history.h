@@ -11,7 +11,11 @@ namespace xtr {
 
 class SheetHistory {
 public:
-    void Remember(const std::string& name, const SheetPosition& position) { positions_[name] = position; }
+    void Remember(const std::string& name, const SheetPosition& position)
+    {
+        positions_[name] = position;
+        newest_ = name;
+    }
     // The position last remembered for name; -1 each when none.
     SheetPosition Find(const std::string& name) const
     {
@@ -19,8 +23,12 @@ public:
         return it != positions_.end() ? it->second : SheetPosition{};
     }
 
+    // The name of the sheet remembered last, "" before the first.
+    const std::string& Newest() const { return newest_; }
+
 private:
     std::map<std::string, SheetPosition> positions_;
+    std::string newest_;
 };
 
 }  // namespace xtr
