@@ -42,8 +42,8 @@ enum class AppCommand {
     FileOpen,          // the open dialog
     FileSave,          // to the current file; an untitled document as FileSaveAs
     FileSaveAs,        // the save-as dialog
-    PrintCurrent,      // the sheet shown
-    PrintAll,
+    PrintCurrent,      // the sheet shown; argument kPrintPreviewArgument: its print preview
+    PrintAll,          // every page of the tree; the same argument for the preview
     OpenRecent,        // argument: the position in the recent list, from 0
     Exit,              // close the main window
     RefreshEditMenu,   // an Edit menu without entries gets those of "GI_PMenu_NoItem"
@@ -55,6 +55,10 @@ enum class AppCommand {
     HelpContents,      // the help file named by "GI_Sys_MyHelpFile"
     ShowSheet,         // text argument: the sheet's name
 };
+
+// The print commands' argument (the menu cell's index) for the preview
+// instead of the printer.
+inline constexpr std::int32_t kPrintPreviewArgument = 1;
 
 // What the radio reported about itself at the last successful identify.
 enum class CloneInfoItem { Revision, Comment, Option, OverVolt, Esn };

@@ -67,6 +67,17 @@ public:
         }
     }
 
+    bool Preview(const std::function<void()>& paint) override
+    {
+        // The preview hands back the session's own printer, drawn through
+        // the same target as a printed document.
+        QPrintPreviewDialog preview(&printer_, mainWindow_);
+        preview.setObjectName("printPreview");
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter*) { paint(); });
+        preview.exec();
+        return true;
+    }
+
     PrintTarget& Target() override { return target_; }
     Rect PrintableArea() override { return target_.PrintableArea(); }
     int FontHeight() override { return target_.DefaultFontHeight(); }
@@ -83,23 +94,6 @@ private:
 PrintCommand::SessionFactory QtPrinterSessionFactory(QWidget* mainWindow)
 {
     return [mainWindow]() -> std::unique_ptr<PrinterSession> { return std::make_unique<QtPrinterSession>(mainWindow); };
-}
-
-void ShowPrintPreview(QWidget* mainWindow, const std::string& reference)
-{
-    if (reference.empty()) {
-        return;
-    }
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintPreviewDialog preview(&printer, mainWindow);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&reference](QPrinter* device) {
-        QtPrintTarget target(*device, GTex(), AppSheets(), nullptr);
-        PrintState state;
-        target.BeginDocument();
-        PrintSheet(target, state, reference, target.PrintableArea(), target.DefaultFontHeight());
-        target.EndDocument();
-    });
-    preview.exec();
 }
 
 }  // namespace xtr::ui

@@ -1,6 +1,7 @@
 // The desktop program's printer for one print command: the system's
-// printer (or a PDF file chosen in the print dialog), its setup dialog and
-// the printing dialog.
+// printer (or a PDF file chosen in the print dialog), its setup dialog, the
+// printing dialog and the print preview (QPrintPreviewDialog, object name
+// "printPreview").
 #pragma once
 
 #include "app/main/print_command.h"
@@ -11,8 +12,5 @@ namespace xtr::ui {
 
 // Creates a session per print command over the main window.
 PrintCommand::SessionFactory QtPrinterSessionFactory(QWidget* mainWindow);
-
-// Shows the print preview of the sheet of reference ("" shows nothing).
-void ShowPrintPreview(QWidget* mainWindow, const std::string& reference);
 
 }  // namespace xtr::ui

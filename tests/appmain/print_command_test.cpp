@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include <string>
 #include <vector>
 
@@ -44,7 +47,7 @@ public:
 
     void BeginDocument() override { log_.steps.push_back("begin"); }
     void EndDocument() override { log_.steps.push_back("end"); }
-    void NewPage() override {}
+    void NewPage() override { log_.steps.push_back("new page"); }
     bool BuildSheet(const std::string& reference, int) override { return !reference.empty(); }
     void DiscardSheet() override {}
     PrintGrid Grid() override
@@ -67,7 +70,28 @@ public:
             state_->cancel = true;
         }
     }
+    // The preview draws its pages drawings times (a change of paper draws
+    // them again), calling whilePreviewing between; without it the printer
+    // has no preview.
+    bool Preview(const std::function<void()>& paint) override
+    {
+        if (!hasPreview_) {
+            return false;
+        }
+        log_.steps.push_back("preview");
+        for (int i = 0; i < drawings_; ++i) {
+            paint();
+            if (whilePreviewing_) {
+                whilePreviewing_();
+            }
+        }
+        log_.steps.push_back("closed");
+        return true;
+    }
     bool cancelOnPage_ = false;
+    bool hasPreview_ = true;
+    int drawings_ = 1;
+    std::function<void()> whilePreviewing_;
 
 private:
     Log& log_;
@@ -89,6 +113,21 @@ protected:
             return printer;
         });
     }
+
+    // A printer (or none) whose preview draws its pages drawings times.
+    void InstallPreview(bool hasPrinter, int drawings, std::function<void()> whilePreviewing = {},
+                        bool cancelOnPage = false)
+    {
+        command.SetSessionFactory([=, this] {
+            auto printer = std::make_unique<RecordingPrinter>(log, hasPrinter, true);
+            printer->drawings_ = drawings;
+            printer->whilePreviewing_ = whilePreviewing;
+            printer->cancelOnPage_ = cancelOnPage;
+            return printer;
+        });
+    }
+
+    long Count(const char* step) const { return std::count(log.steps.begin(), log.steps.end(), step); }
 
     PrintCommand command;
     RecordingPrinter::Log log;
@@ -165,6 +204,96 @@ TEST_F(PrintCommandTest, CancelDuringPrintAllEndsTheDocumentAndEnablesTheWindow)
     EXPECT_TRUE(form.enabled);
 }
 
+TEST_F(PrintCommandTest, PreviewShowsTheSheetsPagesWithoutSetupMessageOrDisabledWindow)
+{
+    // No printer installed: the preview still lays out on the default paper.
+    InstallPreview(false, 2, [this] {
+        EXPECT_TRUE(command.Busy());
+        EXPECT_FALSE(command.CanPrint());
+        EXPECT_TRUE(form.enabled);
+    });
+    command.Preview(false, "[St_Common]A", {});
+    // Each drawing is a whole document of its own.
+    EXPECT_EQ(log.steps, (std::vector<std::string>{"preview", "begin", "page", "end", "begin", "page", "end", "closed"}));
+    EXPECT_EQ(command.Pages(), 1);
+    EXPECT_TRUE(messages.asked.empty());
+    EXPECT_FALSE(command.Busy());
+    EXPECT_TRUE(form.enabled);
+
+    // Nothing without a shown sheet, and nothing from a printer without a
+    // preview.
+    log.steps.clear();
+    command.Preview(false, "", {});
+    command.Preview(true, "", {"[St_Common]A"});
+    EXPECT_TRUE(log.steps.empty());
+    command.SetSessionFactory([this] {
+        auto printer = std::make_unique<RecordingPrinter>(log, true, true);
+        printer->hasPreview_ = false;
+        return printer;
+    });
+    command.Preview(false, "[St_Common]A", {});
+    EXPECT_TRUE(log.steps.empty());
+    EXPECT_FALSE(command.Busy());
+}
+
+TEST_F(PrintCommandTest, PreviewOfAllPagesIsThePrintAllDocumentInOneDrawing)
+{
+    const std::vector<std::string> tree{"[St_Common]A", "", "[St_Common]B", "[St_Common]C"};
+    Install();
+    command.Run(&form, true, "[St_Common]A", tree);
+    for (int tick = 0; tick < 10 && command.Busy(); ++tick) {
+        command.Tick();
+    }
+    const long printedPages = Count("page");
+    const int printed = command.Pages();
+
+    log.steps.clear();
+    InstallPreview(true, 1);
+    command.Preview(true, "[St_Common]A", tree);
+    EXPECT_EQ(Count("page"), printedPages);
+    EXPECT_EQ(command.Pages(), printed);
+    EXPECT_EQ(Count("begin"), 1);
+    EXPECT_EQ(Count("end"), 1);
+    EXPECT_EQ(Count("setup"), 0);
+    EXPECT_EQ(Count("dialog"), 0);
+}
+
+TEST_F(PrintCommandTest, APreviewStartsFromAFreshStateEveryTimeItIsDrawn)
+{
+    // A print cancelled after its first page leaves the cancel and the
+    // page-started marks behind; the preview afterwards must neither stop
+    // early nor open its document with a new page.
+    const std::vector<std::string> tree{"[St_Common]A", "[St_Common]B"};
+    Install(true, true, true);
+    command.Run(&form, true, "[St_Common]A", tree);
+    for (int tick = 0; tick < 10 && command.Busy(); ++tick) {
+        command.Tick();
+    }
+    ASSERT_EQ(command.Pages(), 1);
+
+    log.steps.clear();
+    InstallPreview(true, 2);
+    command.Preview(true, "[St_Common]A", tree);
+    EXPECT_EQ(Count("page"), 4);
+    EXPECT_EQ(Count("new page"), 2);  // the second page of each drawing
+    EXPECT_EQ(command.Pages(), 2);
+}
+
+TEST_F(PrintCommandTest, NoPreviewWhileADocumentPrints)
+{
+    Install();
+    command.Run(&form, true, "[St_Common]A", {"[St_Common]A", "[St_Common]B"});
+    ASSERT_TRUE(command.Busy());
+    const int sessions = log.sessions;
+    command.Preview(false, "[St_Common]A", {});
+    EXPECT_EQ(log.sessions, sessions);
+    for (int tick = 0; tick < 10 && command.Busy(); ++tick) {
+        command.Tick();
+    }
+    EXPECT_EQ(Count("preview"), 0);
+    EXPECT_TRUE(form.enabled);
+}
+
 TEST_F(AppTest, PrintCommandsDoNothingBeforeASheetIsShownAndReferencesComeFromTheCells)
 {
     StartAttached();
@@ -176,6 +305,8 @@ TEST_F(AppTest, PrintCommandsDoNothingBeforeASheetIsShownAndReferencesComeFromTh
     EXPECT_FALSE(App().CanPrintCurrent());
     EXPECT_TRUE(App().RunCommand(AppCommand::PrintCurrent, 0, {}));
     EXPECT_TRUE(App().RunCommand(AppCommand::PrintAll, 0, {}));
+    EXPECT_TRUE(App().RunCommand(AppCommand::PrintCurrent, kPrintPreviewArgument, {}));
+    EXPECT_TRUE(App().RunCommand(AppCommand::PrintAll, kPrintPreviewArgument, {}));
     EXPECT_EQ(sessions, 0);
     EXPECT_TRUE(form.enabled);
 

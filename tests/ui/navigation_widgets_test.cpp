@@ -122,8 +122,9 @@ TEST_F(NavigationWidgets, MenuBarHoldsEveryMenuWithItsItemsSeparatorsAndShortcut
     for (QAction* action : file->actions()) {
         items << (action->isSeparator() ? QString("-") : action->text());
     }
-    EXPECT_EQ(items.mid(0, 9), (QStringList{"&New", "&Open...", "&Save", "Save &As...", "-", "&Print Sheet...",
-                                            "Print A&ll Sheets...", "-", "(No recent files)"}));
+    EXPECT_EQ(items.mid(0, 11), (QStringList{"&New", "&Open...", "&Save", "Save &As...", "-", "&Print Sheet...",
+                                             "Print A&ll Sheets...", "Print Pre&view...",
+                                             "Print Previe&w of All Sheets...", "-", "(No recent files)"}));
     EXPECT_EQ(items.back(), "E&xit");
     EXPECT_EQ(file->actions()[0]->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(file->actions()[3]->shortcut(), QKeySequence("Ctrl+Shift+S"));
@@ -137,8 +138,8 @@ TEST_F(NavigationWidgets, MenuBarHoldsEveryMenuWithItsItemsSeparatorsAndShortcut
     EXPECT_EQ(view->actions()[0]->menu()->actions().size(), 5);
     time->Advance(20);  // the settings-changed round refreshes the states
     EXPECT_TRUE(view->actions()[1]->isChecked());  // the tool bar is shown
-    EXPECT_FALSE(file->actions()[8]->isEnabled());  // no recent file yet
-    EXPECT_FALSE(file->actions()[9]->isVisible());
+    EXPECT_FALSE(file->actions()[10]->isEnabled());  // no recent file yet
+    EXPECT_FALSE(file->actions()[11]->isVisible());
 
     // The empty Edit menu shows its placeholder, disabled.
     time->Advance(20);

@@ -166,7 +166,7 @@ TEST(CellPainter, ARightAlignedErrorShowsItsMarkerAtTheLeftEdge)
     EXPECT_EQ(rig.canvas.images[1].x, 40 + 4 + 20);
 }
 
-TEST(CellPainter, OnPaperHighlightsAreWhiteAndShadedCellsPrintWhiteText)
+TEST(CellPainter, OnPaperHighlightsAreWhiteAndShadedCellsPrintLightWithBlackText)
 {
     PaintRig rig({"{S(%CT_Aad.CL_Aad_Value)}v|{(Color=clBtnFace)}Head|{B}ruled"}, true);
     rig.handler.answer = [](cmcCellCapsule& rq, bool) {
@@ -185,13 +185,32 @@ TEST(CellPainter, OnPaperHighlightsAreWhiteAndShadedCellsPrintWhiteText)
     EXPECT_EQ(rig.canvas.shapes[0].points[0], (Point{4 + 10 + 2, 40 - 20 - 2}));
     EXPECT_TRUE(rig.canvas.images.empty());
 
+    // A heading shaded on screen prints a light tint with black text, and
+    // only on its own rectangle.
     rig.Paint(1, 0, rect, {0, 0, true, false});
-    EXPECT_EQ(rig.canvas.fills.back().color, 0x606060u);
-    EXPECT_EQ(rig.canvas.texts.back().color, 0xFFFFFFu);
+    EXPECT_EQ(rig.canvas.fills.back().rect, rect);
+    EXPECT_EQ(rig.canvas.fills.back().color, 0xE6E6E6u);
+    EXPECT_EQ(rig.canvas.texts.back().color, 0x000000u);
 
     rig.Paint(2, 0, rect, {0, 0, true, false});
     EXPECT_EQ(rig.canvas.fills.back().rect, (Rect{0, 39, 80, 40}));
     EXPECT_EQ(rig.canvas.fills.back().color, 0x000000u);
+}
+
+TEST(CellPainter, TheScreenKeepsTheCellsOwnColoursWherePaperIsTinted)
+{
+    PaintRig rig({"x|{(Color=clGray)(Font=,,clWhite)}Head"});
+    const Rect rect{0, 0, 80, 40};
+    rig.Paint(1, 0, rect, kElsewhere);
+    ASSERT_FALSE(rig.canvas.fills.empty());
+    EXPECT_EQ(rig.canvas.fills.back().color, 0x808080u);
+    EXPECT_EQ(rig.canvas.texts.back().color, 0xFFFFFFu);
+
+    PaintRig paper({"x|{(Color=clGray)(Font=,,clWhite)}Head"}, true);
+    paper.Paint(1, 0, rect, kElsewhere);
+    ASSERT_FALSE(paper.canvas.fills.empty());
+    EXPECT_EQ(paper.canvas.fills.back().color, 0xE0E0E0u);
+    EXPECT_EQ(paper.canvas.texts.back().color, 0x000000u);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "cells/cell_description.h"
 #include "cells/cell_names.h"
 #include "cells/fcache.h"
+#include "cells/ui_seams.h"
 #include "image/clone_file.h"
 #include "image/eeprom.h"
 #include "overlay/gtex.h"
@@ -385,7 +386,7 @@ TEST_P(ShippedNavigation, MenuReachesEveryCommandAndToolBarUsesItsImages)
         EXPECT_FALSE(cell.Caption().empty()) << line;
         if (cell.cellId != kCellNone) {
             indexes[cell.cellId].insert(cell.index);
-            shortcuts[cell.cellId] = cell.parameter.value_or("");
+            shortcuts.emplace(cell.cellId, cell.parameter.value_or(""));  // the first item of a cell
         }
     }
     for (std::int32_t id = CL_Menu_File_New; id <= CL_Menu_Clone_Info; ++id) {
@@ -396,6 +397,9 @@ TEST_P(ShippedNavigation, MenuReachesEveryCommandAndToolBarUsesItsImages)
     EXPECT_EQ(indexes[CL_Menu_File_Recent].size(), 10u);
     EXPECT_EQ(indexes[CL_Menu_Port_SpeedHigh], (std::set<std::int32_t>{0, 1}));
     EXPECT_TRUE(indexes[CL_Menu_View_FontSize].count(100));
+    // Index 1 of the print commands is their preview.
+    EXPECT_EQ(indexes[CL_Menu_File_Print_Current], (std::set<std::int32_t>{0, kPrintPreviewArgument}));
+    EXPECT_EQ(indexes[CL_Menu_File_Print_All], (std::set<std::int32_t>{0, kPrintPreviewArgument}));
     EXPECT_EQ(shortcuts[CL_Menu_File_New], "Ctrl+N");
     EXPECT_EQ(shortcuts[CL_Menu_File_Open], "Ctrl+O");
     EXPECT_EQ(shortcuts[CL_Menu_File_Save], "Ctrl+S");

@@ -234,10 +234,16 @@ bool cuiMain::RunCommand(AppCommand command, std::int32_t argument, const std::s
         return true;
     }
     case AppCommand::PrintCurrent:
-    case AppCommand::PrintAll:
-        printing_.Run(form_, command == AppCommand::PrintAll, shownReference_,
-                      command == AppCommand::PrintAll && tree_ ? PageReferences(*tree_) : std::vector<std::string>());
+    case AppCommand::PrintAll: {
+        const bool all = command == AppCommand::PrintAll;
+        std::vector<std::string> references = all && tree_ ? PageReferences(*tree_) : std::vector<std::string>();
+        if (argument == kPrintPreviewArgument) {
+            printing_.Preview(all, shownReference_, std::move(references));
+        } else {
+            printing_.Run(form_, all, shownReference_, std::move(references));
+        }
         return true;
+    }
     default:
         return false;  // not available in this program yet
     }

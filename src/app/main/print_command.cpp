@@ -57,11 +57,45 @@ void PrintCommand::Run(MainForm* form, bool all, const std::string& shownReferen
         run_ = std::make_unique<PrintAllRun>(session_->Target(), state_, std::move(treeReferences), area, fontHeight);
         return;
     }
-    PrintTarget& target = session_->Target();
-    target.BeginDocument();
-    pages_ = PrintSheet(target, state_, shownReference, area, fontHeight);
-    target.EndDocument();
+    pages_ = PrintDocument(session_->Target(), false, shownReference, {}, area, fontHeight);
     Finish();
+}
+
+int PrintCommand::PrintDocument(PrintTarget& target, bool all, const std::string& shownReference,
+                                const std::vector<std::string>& treeReferences, const Rect& area, int fontHeight)
+{
+    if (all) {
+        // The same run as printing all from the idle task, to its end.
+        PrintAllRun run(target, state_, treeReferences, area, fontHeight);
+        while (run.Tick()) {
+        }
+        return run.Pages();
+    }
+    target.BeginDocument();
+    const int pages = PrintSheet(target, state_, shownReference, area, fontHeight);
+    target.EndDocument();
+    return pages;
+}
+
+void PrintCommand::Preview(bool all, const std::string& shownReference, std::vector<std::string> treeReferences)
+{
+    if (shownReference.empty() || !factory_ || Busy()) {
+        return;
+    }
+    std::unique_ptr<PrinterSession> session = factory_();
+    if (!session) {
+        return;
+    }
+    previewing_ = true;
+    pages_ = 0;
+    session->Preview([&] {
+        // Every drawing is a document of its own, laid out on the paper
+        // the preview has now.
+        state_ = PrintState();
+        pages_ = PrintDocument(session->Target(), all, shownReference, treeReferences, session->PrintableArea(),
+                               session->FontHeight());
+    });
+    previewing_ = false;
 }
 
 void PrintCommand::Tick()

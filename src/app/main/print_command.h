@@ -37,6 +37,16 @@ public:
     virtual PrintTarget& Target() = 0;
     virtual Rect PrintableArea() = 0;
     virtual int FontHeight() = 0;
+    // Shows the print preview and returns when it is closed. paint draws
+    // the whole document on Target(), and is called whenever the preview
+    // needs its pages (again after a change of paper or orientation, and
+    // when the preview's own print button sends them to the printer).
+    // false when this printer offers no preview.
+    virtual bool Preview(const std::function<void()>& paint)
+    {
+        (void)paint;
+        return false;
+    }
 };
 
 class PrintCommand {
@@ -51,16 +61,25 @@ public:
     // ("" for a node without a page), one per Tick. The form (may be null)
     // is disabled until the document ends.
     void Run(MainForm* form, bool all, const std::string& shownReference, std::vector<std::string> treeReferences);
+    // The print preview of the same pages: the sheet of shownReference, or
+    // with all every reference of the tree. Nothing without a shown sheet
+    // or while a document prints. It asks for no printer setup and shows no
+    // message without a printer: the preview lays the pages out on the
+    // default paper. The preview is modal; the form stays as it is.
+    void Preview(bool all, const std::string& shownReference, std::vector<std::string> treeReferences);
     // One step of printing all pages; called by the idle task.
     void Tick();
-    bool Busy() const { return session_ != nullptr; }
+    bool Busy() const { return session_ != nullptr || previewing_; }
     // A printer is installed and no document is in progress.
     bool CanPrint() const { return factory_ != nullptr && !Busy(); }
-    // The pages of the last document.
+    // The pages of the last document (for a preview, of its last drawing).
     int Pages() const { return pages_; }
 
 private:
     void Finish();
+    // Draws one whole document on target at once.
+    int PrintDocument(PrintTarget& target, bool all, const std::string& shownReference,
+                      const std::vector<std::string>& treeReferences, const Rect& area, int fontHeight);
 
     SessionFactory factory_;
     MainForm* form_ = nullptr;
@@ -68,6 +87,7 @@ private:
     std::unique_ptr<PrintAllRun> run_;
     PrintState state_;
     int pages_ = 0;
+    bool previewing_ = false;
 };
 
 }  // namespace xtr

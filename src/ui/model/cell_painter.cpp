@@ -3,6 +3,7 @@
 #include "cells/cell_capsule.h"
 #include "cells/ui_seams.h"
 #include "ui/model/grid_canvas.h"
+#include "ui/model/paper_colors.h"
 #include "ui/model/segment_cells.h"
 #include "ui/model/sheet.h"
 
@@ -17,7 +18,6 @@ constexpr Color kClHighlight = 0x8000000D;
 constexpr Color kClHighlightText = 0x8000000E;
 constexpr Color kClSilver = 0xC0C0C0;
 constexpr Color kClGrayText = 0x80000011;
-constexpr Color kPrintShade = 0x606060;
 constexpr Color kRuleGrey = 0x808080;
 // Characters of a display text in one cell.
 constexpr int kSegmentColumns = 10;
@@ -81,10 +81,10 @@ CellPaintResult CellPainter::Paint(int column, int row, const Rect& rect, const 
     std::string text = cell.Caption();
 
     Color background = cell.color;
-    bool shaded = false;
+    // Paper gets light tints and dark text whatever the screen shows.
+    const PaperLook paper = PaperLookOf(cell.color);
     if (printing) {
-        shaded = !IsPaperWhite(cell.color);
-        background = shaded ? kPrintShade : kClWhite;
+        background = paper.white ? kClWhite : paper.background;
     } else if (highlighted && !state.editorVisible) {
         background = state.hasFocus || sheet_.ListMode() ? kClHighlight : kClBtnFace;
     }
@@ -123,7 +123,7 @@ CellPaintResult CellPainter::Paint(int column, int row, const Rect& rect, const 
 
     Color textColor = canvas_.TextColor();
     if (printing) {
-        textColor = shaded ? kClWhite : kClBlack;
+        textColor = paper.text;
     } else if (background == kClBtnFace &&
                (textColor == kClBtnFace || textColor == kClSilver || textColor == kClGrayText)) {
         textColor = kClWindow;
