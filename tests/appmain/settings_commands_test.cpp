@@ -59,19 +59,22 @@ protected:
     int imports = 0;
 };
 
-TEST_F(SettingsCommandsTest, ExportedTextImportedIntoANewDocumentGivesTheSameSettings)
+TEST_F(SettingsCommandsTest, ExportedTextImportedIntoAChangedCopyGivesTheSameSettings)
 {
     StartWithDemo();
     const std::string demo = Exported();
     ASSERT_FALSE(demo.empty());
     EXPECT_EQ(form.dialogs.back().name, "demo-mpt.txt");
     EXPECT_EQ(form.dialogs.back().extension, "txt");
+    const std::vector<uint8_t> original(App().CurrentImage().Data(), App().CurrentImage().Data() + 0x2000);
 
-    ASSERT_TRUE(App().FileNew());
+    // The copy is changed, and the export typed back into it.
+    const std::string comment = LineOf(demo, "CL_Comm_CloneComment1");
+    ASSERT_TRUE(Import(comment.substr(0, comment.find(" = ")) + " = CHANGED\n"));
     ASSERT_NE(Exported(), demo);
     ASSERT_TRUE(Import(demo)) << (messages.asked.empty() ? "" : messages.asked.back().text);
-    EXPECT_TRUE(App().Modified());
     EXPECT_EQ(Exported(), demo);
+    EXPECT_TRUE(std::equal(original.begin(), original.end(), App().CurrentImage().Data()));
 }
 
 TEST_F(SettingsCommandsTest, ARefusedLineIsListedAndLeavesTheDocumentAsItWas)
