@@ -76,7 +76,8 @@ TEST(TransferOptionsDialog, ATraceWithoutAFileCannotBeTaken)
     ui::TransferOptionsDialog dialog(nullptr, kOptionTexts, TransferSettings{});
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog, 5000));
-    QTest::mouseClick(dialog.TraceBox(), Qt::LeftButton);
+    dialog.TraceBox()->setFocus();
+    QTest::keyClick(dialog.TraceBox(), Qt::Key_Space);
     EXPECT_TRUE(dialog.TraceFileEdit()->isEnabled());
     EXPECT_FALSE(dialog.OkButton()->isEnabled());
     dialog.TraceFileEdit()->setFocus();
