@@ -138,7 +138,11 @@ bool indEnviron::Read()
     for (int32_t i = 0; i < kRecentFileCapacity; ++i) {
         recent.AddOldest(backend.ReadString(recentKey, Format("Recent%d", i)).value_or(std::string()));
     }
-    return readInts(kTrailingInts);
+    if (!readInts(kTrailingInts)) {
+        return false;
+    }
+    ReadTransferSettings(backend, KeyPath(kTransferSubkey), transfer);
+    return true;
 }
 
 void indEnviron::ApplyDefaults()
@@ -152,6 +156,7 @@ void indEnviron::ApplyDefaults()
     toolbarVisible = 1;
     splitterV = 200;
     modelType = 0;
+    transfer = TransferSettings{};
 
     // At most 800 x 600 and at most nine tenths of the screen; centred
     // across, three tenths of the free height from the top. Integer
@@ -186,6 +191,7 @@ bool indEnviron::Save()
         ok = backend.WriteString(recentKey, Format("Recent%d", i), recent.DisplayText(i, std::string())) && ok;
     }
     writeInts(kTrailingInts);
+    ok = WriteTransferSettings(backend, KeyPath(kTransferSubkey), transfer) && ok;
     return backend.Commit() && ok;
 }
 

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "app/recent.h"
+#include "app/transfer_settings.h"
 
 #include <cstdint>
 #include <string>
@@ -91,6 +92,7 @@ public:
     int32_t splitterV = 0;           // width of the tree panel
     uint8_t modelType = 0;           // 0 Mpt, 1 Cps numbering
     int32_t attached = 0;            // 1 once the main window is attached; not stored
+    TransferSettings transfer;       // backups, check after a write, trace (optional values)
 
 private:
     bool savedAtExit_ = false;

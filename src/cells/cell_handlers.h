@@ -92,7 +92,7 @@ public:
     CellRegistry();
 
     // Binds a cell id to its handler and table row. Binding an id twice, or
-    // an id outside 0..402, is a fault of the build and fatal.
+    // an id outside the cell table, is a fault of the build and fatal.
     void Register(std::int32_t id, CellHandler handler, const void* data = nullptr);
     // The binding of id, or null.
     const CellBinding* Find(std::int32_t id) const;
@@ -100,7 +100,7 @@ public:
     // Cells the dispatch answers: bound ones and those that answer with
     // nothing on purpose.
     bool IsAnswered(std::int32_t id) const;
-    // The ids of 0..402 that nothing answers yet.
+    // The ids of the cell table that nothing answers yet.
     std::vector<std::int32_t> Unanswered() const;
 
     void SetListHooks(const CellListHooks& hooks) { listHooks_ = hooks; }

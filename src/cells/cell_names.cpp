@@ -29,7 +29,7 @@ constexpr bool IdsFollowPositions()
     return true;
 }
 static_assert(IdsFollowPositions(), "cell table ids must equal their positions");
-static_assert(CL_Maker_SetModeAccess == kCellCount - 1, "cell table must end at id 402");
+static_assert(CL_Menu_Clone_Options == kCellCount - 1, "the cell table must end at its last id");
 
 }  // namespace
 

@@ -14,14 +14,14 @@ enum CellId : std::int32_t {
 #undef XTR_CELL
 };
 
-inline constexpr std::int32_t kCellCount = 403;
-// The cell id of a place that holds no cell.
-inline constexpr std::int32_t kCellNone = 403;
+inline constexpr std::int32_t kCellCount = 408;
+// The cell id of a place that holds no cell: the first id after the table.
+inline constexpr std::int32_t kCellNone = kCellCount;
 
 // The name of a cell id; "" for kCellNone or any other number.
 std::string_view CellName(std::int32_t id);
 
-// The id of a cell name: 0..402, kCellNone for an empty name. Any other name
+// The id of a cell name: 0..kCellCount - 1, kCellNone for an empty name. Any other name
 // (letter case counts) is fatal ("Cannot use the specified cell.").
 std::int32_t CellIdOfName(std::string_view name);
 

@@ -1,4 +1,4 @@
-// The 403 cell names with their ids, in id order, one per line. Included
+// The cell names with their ids, in id order, one per line. Included
 // with XTR_CELL(id, name) defined by the includer; the ids are written out so
 // that the table can be checked line by line against the radio's cell list,
 // and the compiler checks that every id equals its position.
@@ -458,3 +458,11 @@ XTR_CELL(399, CL_Maker_MuteTimer_Tx)
 XTR_CELL(400, CL_Maker_MuteTimer_Rx)
 XTR_CELL(401, CL_Maker_Let)
 XTR_CELL(402, CL_Maker_SetModeAccess)
+
+// File and Clone menu commands added later: backups, comparison, text
+// export and import, the transfer options
+XTR_CELL(403, CL_Menu_File_RestoreBackup)
+XTR_CELL(404, CL_Menu_File_Compare)
+XTR_CELL(405, CL_Menu_File_Export)
+XTR_CELL(406, CL_Menu_File_Import)
+XTR_CELL(407, CL_Menu_Clone_Options)

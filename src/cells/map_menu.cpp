@@ -61,6 +61,11 @@ constexpr MenuCell kMenus[] = {
     {CL_Help_About,                   MenuKind::About,         kOwn},    // posts kEvShowAbout
     {CL_Help_Contents,                MenuKind::Command,       AppCommand::HelpContents},
     {CallSheet,                       MenuKind::Sheet,         AppCommand::ShowSheet},
+    {CL_Menu_File_RestoreBackup,      MenuKind::Command,       AppCommand::RestoreBackup},
+    {CL_Menu_File_Compare,            MenuKind::Command,       AppCommand::CompareWith},
+    {CL_Menu_File_Export,             MenuKind::Command,       AppCommand::ExportText},
+    {CL_Menu_File_Import,             MenuKind::Command,       AppCommand::ImportText},
+    {CL_Menu_Clone_Options,           MenuKind::Command,       AppCommand::TransferOptions},
 };
 // clang-format on
 

@@ -54,6 +54,11 @@ enum class AppCommand {
     CloneInfo,
     HelpContents,      // the help file named by "GI_Sys_MyHelpFile"
     ShowSheet,         // text argument: the sheet's name
+    RestoreBackup,     // open one of the radio's backups as a document
+    CompareWith,       // list the settings a chosen file holds otherwise
+    ExportText,        // every setting of the document as a text file
+    ImportText,        // type the settings of a text file into the document
+    TransferOptions,   // backups, the check after a write and the trace
 };
 
 // The print commands' argument (the menu cell's index) for the preview

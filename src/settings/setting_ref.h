@@ -4,6 +4,8 @@
 // the program: a name typed by a user that names no cell is an answer.
 #pragma once
 
+#include "cells/cell_names.h"
+
 #include <cstdint>
 #include <string>
 
@@ -13,7 +15,7 @@ class cmcCellObj;
 
 struct SettingRef {
     std::uint32_t category = 16;  // no category
-    std::int32_t cellId = 403;    // no cell
+    std::int32_t cellId = kCellNone;
     std::int32_t index = 0;
 
     bool operator==(const SettingRef&) const = default;

@@ -7,6 +7,7 @@
 #include "app/message_service.h"
 #include "app/time_service.h"
 #include "platform/executable_path.h"
+#include "platform/serial_device.h"
 #include "platform/settings_platform.h"
 #include "platform/task_bar.h"
 #include "ui/main_form.h"
@@ -58,6 +59,8 @@ int main(int argc, char** argv)
             // told and ends with a failure status.
             exitCode = GuardExitCode(objects);
         } else {
+            // The serial device is traced while the transfer options say so.
+            SetSerialDeviceFactory([] { return App().Traces().Wrap(CreateSystemSerialDevice()); });
             exitCode = RunWindowLife(
                 [&] {
                     ui::TForm1 form;
@@ -75,6 +78,7 @@ int main(int argc, char** argv)
                     SetSegmentEditors(nullptr);
                     messages.SetParent(nullptr);
                 });
+            SetSerialDeviceFactory(nullptr);
         }
     }
     SetCellUi(nullptr);

@@ -75,6 +75,11 @@ public:
     bool OpenHelp(const std::string& path) override;
     CloneProgressView* ProgressView() override;
     void ShowCloneInformation() override;
+    // The dialogs of the backups, the comparison and the transfer options
+    // (main_form_settings.cpp).
+    bool ChooseBackup(const std::vector<std::string>& items, int& chosen) override;
+    void ShowComparison(const std::string& file, const std::vector<SettingDifference>& differences) override;
+    bool AskTransferSettings(TransferSettings& settings) override;
     // The progress window of transfers, made at the first one.
     class ProgressWindow* TransferWindow() const { return progress_; }
 

@@ -80,9 +80,9 @@ TEST(Environ, FirstRunUsesDefaultsAndCreatesEveryValueAtExit)
     env->attached = 1;  // lives only in memory
     env.reset();
 
-    // 3 + 1 (the port's device path) + 10 + 2 + 5 + 1 values, the attached
-    // flag not among them.
-    EXPECT_EQ(f.registry.WriteCount(), 22);
+    // 3 + 1 (the port's device path) + 10 + 2 + 5 + 1 values and the 5
+    // transfer options, the attached flag not among them.
+    EXPECT_EQ(f.registry.WriteCount(), 27);
     EXPECT_EQ(f.Int(kGlobal, "BBT"), kEnvironValidMark);
     EXPECT_EQ(f.Int(kGlobal, "ComPort"), 1);
     EXPECT_EQ(f.Int(kView, "FontSize Percentage"), 100);

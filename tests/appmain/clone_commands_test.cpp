@@ -48,8 +48,10 @@ protected:
     {
         const std::string text = GTex().AllLines(overlayName);
         int n = 0;
+        // A box may add lines after the entry's text (the check after a
+        // write says how it went).
         for (const AskedMessage& m : messages.asked) {
-            n += m.text == text ? 1 : 0;
+            n += m.text.rfind(text, 0) == 0 ? 1 : 0;
         }
         return n;
     }

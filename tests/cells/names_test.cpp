@@ -19,7 +19,7 @@ TEST(CellNames, EveryIdRoundTripsThroughItsName)
         EXPECT_TRUE(seen.insert(name).second) << "doubled name " << name;
         EXPECT_EQ(CellIdOfName(name), id) << name;
     }
-    EXPECT_EQ(seen.size(), 403u);
+    EXPECT_EQ(seen.size(), 408u);
     EXPECT_EQ(CellName(kCellNone), "");
     EXPECT_EQ(CellName(-1), "");
 }
@@ -49,6 +49,7 @@ TEST(CellNames, GroupsStartAndEndAtTheirIds)
         {"CL_ScrmSel", 322}, {"CL_PersConv_FreqRx", 323}, {"CL_PersConv_ScanTag", 332},
         {"CL_Comm_CloneComment1", 333}, {"CL_Comm_HornHonkStatus", 359}, {"CL_MAP27_Enable", 360},
         {"CL_CEdit", 380}, {"CL_Maker_SqlDelay_Op", 381}, {"CL_Maker_SetModeAccess", 402},
+        {"CL_Menu_File_RestoreBackup", 403}, {"CL_Menu_Clone_Options", 407},
     };
     for (const auto& mark : kMarks) {
         EXPECT_EQ(CellIdOfName(mark.name), mark.id) << mark.name;

@@ -3,12 +3,15 @@
 #pragma once
 
 #include "app/main/main_form.h"
+#include "app/transfer_settings.h"
+#include "settings/setting_diff.h"
 #include "support/recording_menu_view.h"
 #include "support/recording_tool_bar_view.h"
 #include "support/recording_tree_view.h"
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -75,6 +78,50 @@ public:
         helpOpened.push_back(path);
         return helpOpens;
     }
+    // The backup list answers with the front of backupAnswers (-1 or an
+    // empty queue: Cancel); the transfer options with the front of
+    // optionAnswers (nullopt or an empty queue: Cancel).
+    bool ChooseBackup(const std::vector<std::string>& items, int& chosen) override
+    {
+        backupLists.push_back(items);
+        if (backupAnswers.empty() || backupAnswers.front() < 0) {
+            if (!backupAnswers.empty()) {
+                backupAnswers.pop_front();
+            }
+            return false;
+        }
+        chosen = backupAnswers.front();
+        backupAnswers.pop_front();
+        return true;
+    }
+    void ShowComparison(const std::string& file, const std::vector<SettingDifference>& differences) override
+    {
+        comparisons.push_back({file, differences});
+    }
+    bool AskTransferSettings(TransferSettings& settings) override
+    {
+        optionsShown.push_back(settings);
+        if (optionAnswers.empty()) {
+            return false;
+        }
+        const std::optional<TransferSettings> answer = optionAnswers.front();
+        optionAnswers.pop_front();
+        if (!answer) {
+            return false;
+        }
+        settings = *answer;
+        return true;
+    }
+    struct Comparison {
+        std::string file;
+        std::vector<SettingDifference> differences;
+    };
+    std::deque<int> backupAnswers;
+    std::vector<std::vector<std::string>> backupLists;
+    std::vector<Comparison> comparisons;
+    std::deque<std::optional<TransferSettings>> optionAnswers;
+    std::vector<TransferSettings> optionsShown;
+
     std::vector<std::string> helpOpened;
     bool helpOpens = true;
     int cloneInfoWindows = 0;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "cells/cell_capsule.h"
+#include "cells/cell_names.h"
 #include "cells/ui_seams.h"
 
 #include <string>
@@ -14,7 +15,7 @@ namespace xtr::test {
 class ScriptedCellUi : public CellUi {
 public:
     struct DropDown {
-        std::int32_t askingCell;  // cell id of the request, 403 when none
+        std::int32_t askingCell;  // cell id of the request, kCellNone when none
         std::string list;
         std::int32_t itemCell;
         std::int32_t value;
@@ -28,7 +29,7 @@ public:
     void OpenDropDown(const cmcCellCapsule& request, const std::string& list, std::int32_t itemCell,
                       std::int32_t value) override
     {
-        opened.push_back({request.cell != nullptr ? request.cell->cellId : 403, list, itemCell, value});
+        opened.push_back({request.cell != nullptr ? request.cell->cellId : kCellNone, list, itemCell, value});
     }
 
     std::vector<DropDown> opened;

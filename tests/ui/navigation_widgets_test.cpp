@@ -122,13 +122,15 @@ TEST_F(NavigationWidgets, MenuBarHoldsEveryMenuWithItsItemsSeparatorsAndShortcut
     for (QAction* action : file->actions()) {
         items << (action->isSeparator() ? QString("-") : action->text());
     }
-    EXPECT_EQ(items.mid(0, 11), (QStringList{"&New", "&Open...", "&Save", "Save &As...", "-", "&Print Sheet...",
-                                             "Print A&ll Sheets...", "Print Pre&view...",
-                                             "Print Previe&w of All Sheets...", "-", "(No recent files)"}));
+    EXPECT_EQ(items.mid(0, 16),
+              (QStringList{"&New", "&Open...", "&Save", "Save &As...", "&Restore from Backup...", "-",
+                           "Compare &with...", "&Export...", "&Import...", "-", "&Print Sheet...",
+                           "Print A&ll Sheets...", "Print Pre&view...", "Print Previe&w of All Sheets...", "-",
+                           "(No recent files)"}));
     EXPECT_EQ(items.back(), "E&xit");
     EXPECT_EQ(file->actions()[0]->shortcut(), QKeySequence("Ctrl+N"));
     EXPECT_EQ(file->actions()[3]->shortcut(), QKeySequence("Ctrl+Shift+S"));
-    EXPECT_TRUE(file->actions()[6]->shortcut().isEmpty());
+    EXPECT_TRUE(file->actions()[11]->shortcut().isEmpty());
     EXPECT_FALSE(file->actions()[0]->icon().isNull());  // the tool bar's "new" image
 
     // The submenu of a submenu, and the states the cells answer.
@@ -138,8 +140,8 @@ TEST_F(NavigationWidgets, MenuBarHoldsEveryMenuWithItsItemsSeparatorsAndShortcut
     EXPECT_EQ(view->actions()[0]->menu()->actions().size(), 5);
     time->Advance(20);  // the settings-changed round refreshes the states
     EXPECT_TRUE(view->actions()[1]->isChecked());  // the tool bar is shown
-    EXPECT_FALSE(file->actions()[10]->isEnabled());  // no recent file yet
-    EXPECT_FALSE(file->actions()[11]->isVisible());
+    EXPECT_FALSE(file->actions()[15]->isEnabled());  // no recent file yet
+    EXPECT_FALSE(file->actions()[16]->isVisible());
 
     // The empty Edit menu shows its placeholder, disabled.
     time->Advance(20);

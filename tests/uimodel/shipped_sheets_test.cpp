@@ -392,6 +392,9 @@ TEST_P(ShippedNavigation, MenuReachesEveryCommandAndToolBarUsesItsImages)
     for (std::int32_t id = CL_Menu_File_New; id <= CL_Menu_Clone_Info; ++id) {
         EXPECT_EQ(indexes.count(id), 1u) << Name(id);
     }
+    for (std::int32_t id = CL_Menu_File_RestoreBackup; id <= CL_Menu_Clone_Options; ++id) {
+        EXPECT_EQ(indexes.count(id), 1u) << Name(id);
+    }
     EXPECT_EQ(indexes.count(CL_Help_About), 1u);
     EXPECT_EQ(indexes.count(CL_Help_Contents), 1u);
     EXPECT_EQ(indexes[CL_Menu_File_Recent].size(), 10u);

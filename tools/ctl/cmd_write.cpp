@@ -83,28 +83,7 @@ int RunWrite(const std::vector<std::string>& words)
     }
 
     const RangeList ranges = args.Flag("--maker") ? RangeList(kCloneMakerWriteRanges) : RangeList(kCloneWriteRanges);
-    if (!args.Flag("--no-backup")) {
-        const int backup = BackupBeforeWrite(session);
-        if (backup != kExitOk) {
-            return backup;
-        }
-    }
-    TransferOutcome outcome;
-    // The image is prepared once the radio has answered the identify.
-    auto prepare = [&app](cmcEeprom& image) { app.PrepareImage(image); };
-    if (!session.Chain().Write(app.CurrentImage(), ranges, prepare, session.Collect(outcome))) {
-        session.Console().Error("the clone manager was busy");
-        return kExitFailure;
-    }
-    const int status = session.Wait(outcome);
-    if (status == kExitOk) {
-        Messages().Show(GTex().FirstLine("GI_Sys_AppTitle"), GTex().AllLines("GI_Mess_CloneWrite_Succeeded"),
-                        MsgIcon::Information, MsgButtons::Ok);
-        if (!args.Flag("--no-verify")) {
-            return CheckWrite(session, app.CurrentImage(), ranges);
-        }
-    }
-    return status;
+    return WriteWithSafeguards(session, ranges, !args.Flag("--no-backup"), !args.Flag("--no-verify"));
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 // Backups and the check after a write for the transfer commands: the image
-// a read brings in is kept in the user's backup folder; a write first reads
-// and keeps the radio's contents, and afterwards reads back what it wrote
-// and reports every setting that came back otherwise.
+// a read brings in is kept in the user's backup folder; a write runs the
+// program's write flow (the radio's contents read and kept first, the
+// written range read back and compared afterwards) and says each step on
+// the console.
 #pragma once
 
 #include "ctl/ctl_session.h"
@@ -19,15 +20,11 @@ namespace xtr::ctl {
 // where it went, or that none could be kept; false then.
 bool KeepBackup(Session& session, const cmcEeprom& image);
 
-// Reads the radio and keeps its contents before a write. The exit status of
-// the read; an image that fails this program's checks is kept all the same
-// (a write is often what mends it). A backup that cannot be kept stops the
-// write (exit 1).
-int BackupBeforeWrite(Session& session);
-
-// Reads the radio back after a write of written over ranges and compares.
-// 0 when the radio holds what was sent, 4 when it does not (each differing
-// setting printed on the standard output), or the read's exit status.
-int CheckWrite(Session& session, const cmcEeprom& written, RangeList ranges);
+// Writes the current image over ranges, with a backup first and the check
+// afterwards as asked. The exit status: 0; 10 + the result code of a
+// failed operation; 1 when no backup could be kept (nothing is written
+// then) or the clone manager was busy; 4 when the radio does not hold what
+// was written (each differing setting printed on the standard output).
+int WriteWithSafeguards(Session& session, RangeList ranges, bool backup, bool verify);
 
 }  // namespace xtr::ctl

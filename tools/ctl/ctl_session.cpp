@@ -165,22 +165,35 @@ CloneChain::Done Session::Collect(TransferOutcome& outcome)
 
 int Session::Wait(TransferOutcome& outcome)
 {
-    if (!loop_.RunUntil([&outcome] { return outcome.finished; }, kLoopLimitMs)) {
-        console_.Error("the transfer did not end");
-        if (trace_ != nullptr) {
-            trace_->Note("the transfer did not end");
-        }
+    if (!RunUntil([&outcome] { return outcome.finished; })) {
         return kExitFailure;
     }
     if (!outcome.reported) {
         console_.Error("the clone manager was busy");
         return kExitFailure;
     }
-    if (trace_ != nullptr) {
-        const std::string text = CloneErrorText(outcome.code, Env().comPort);
-        trace_->Result(outcome.code, outcome.code == kCloneOk ? "(success)" : "(" + text.substr(0, text.find('\n')) + ")");
-    }
+    TraceResult(outcome.code);
     return outcome.code == kCloneOk ? kExitOk : kExitTransferBase + outcome.code;
+}
+
+bool Session::RunUntil(const std::function<bool()>& finished)
+{
+    if (!loop_.RunUntil(finished, kLoopLimitMs)) {
+        console_.Error("the transfer did not end");
+        if (trace_ != nullptr) {
+            trace_->Note("the transfer did not end");
+        }
+        return false;
+    }
+    return true;
+}
+
+void Session::TraceResult(uint8_t code)
+{
+    if (trace_ != nullptr) {
+        const std::string text = CloneErrorText(code, Env().comPort);
+        trace_->Result(code, code == kCloneOk ? "(success)" : "(" + text.substr(0, text.find('\n')) + ")");
+    }
 }
 
 }  // namespace xtr::ctl

@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -77,6 +78,11 @@ public:
     // 0, 10 + its result code, or 1 when it could not run.
     CloneChain::Done Collect(TransferOutcome& outcome);
     int Wait(TransferOutcome& outcome);
+    // Runs the timers until finished says so; false, said already, when it
+    // never does.
+    bool RunUntil(const std::function<bool()>& finished);
+    // Records the end of one operation in the trace, when there is one.
+    void TraceResult(uint8_t code);
 
 private:
     SessionOptions options_;

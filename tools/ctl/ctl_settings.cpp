@@ -4,6 +4,7 @@
 #include "ctl/ctl_options.h"
 #include "ctl/ctl_tree.h"
 #include "overlay/gtex.h"
+#include "settings/tree_pages.h"
 
 namespace xtr::ctl {
 namespace {
@@ -19,13 +20,7 @@ void Replace(std::string& text, const std::string& mark, const std::string& valu
 
 std::vector<SettingPage> SettingPages(bool withMakerPages)
 {
-    std::vector<SettingPage> pages;
-    for (const TreeEntry& entry : ReadTree(GTex())) {
-        if (!entry.reference.empty() && (withMakerPages || !entry.makerOnly)) {
-            pages.push_back({entry.reference, entry.caption});
-        }
-    }
-    return pages;
+    return TreeSettingPages(GTex(), withMakerPages);
 }
 
 bool SheetPage(const char* command, const std::string& name, std::vector<SettingPage>& page)

@@ -8,6 +8,11 @@
 #include "app/globals.h"
 #include "app/main/clone_front.h"
 #include "app/main/main_form.h"
+#include "app/main/overlay_message.h"
+#include "app/main/radio_backup.h"
+#include "app/main/write_flow.h"
+#include "app/text_util.h"
+#include "clone/clone_error_message.h"
 #include "clone/clone_info.h"
 #include "clone/clone_result.h"
 #include "image/range_list.h"
@@ -55,6 +60,83 @@ void ReleaseForm(MainForm* form)
     }
 }
 
+TransferSettings Choices()
+{
+    return HasEnv() ? Env().transfer : TransferSettings{};
+}
+
+// The end of every operation goes into the trace, when it is on.
+void TraceEnd(TraceSwitch& traces, const dst_CDrv_Result* result)
+{
+    if (result == nullptr) {
+        return;
+    }
+    const std::string text = CloneErrorText(result->code, HasEnv() ? Env().comPort : 1);
+    traces.Result(result->code, result->code == kCloneOk ? "(success)" : "(" + text.substr(0, text.find('\n')) + ")");
+}
+
+class TraceSteps : public WriteFlowObserver {
+public:
+    explicit TraceSteps(TraceSwitch& traces) : traces_(traces) {}
+    void OperationEnded(const dst_CDrv_Result* result) override { TraceEnd(traces_, result); }
+
+private:
+    TraceSwitch& traces_;
+};
+
+// At most this many differing settings are listed in the message after a
+// check that failed; the rest are counted.
+constexpr std::size_t kListedDifferences = 20;
+
+std::string DifferenceList(const WriteFlowResult& result)
+{
+    std::string text;
+    std::size_t listed = 0;
+    for (const SettingDifference& difference : result.differences) {
+        if (listed++ == kListedDifferences) {
+            text += "\n" + OverlayMessage("GI_Mess_Verify_More", std::to_string(result.differences.size() - kListedDifferences));
+            break;
+        }
+        text += "\n" + DescribeDifference(difference);
+    }
+    return text;
+}
+
+void ReportWrite(const WriteFlowResult& result)
+{
+    const std::string succeeded = GTex().AllLines("GI_Mess_CloneWrite_Succeeded");
+    switch (result.end) {
+    case WriteFlowEnd::Busy:
+    case WriteFlowEnd::WriteFailed:
+        break;  // the clone manager has said why
+    case WriteFlowEnd::BackupReadFailed:
+        ShowOverlayBox(OverlayMessage("GI_Mess_Backup_ReadFailedWindow"), MsgIcon::Error);
+        break;
+    case WriteFlowEnd::BackupNotKept:
+        ShowOverlayBox(OverlayMessage("GI_Mess_Backup_WriteRefusedWindow", result.backup.folder, result.backup.error), MsgIcon::Error);
+        break;
+    case WriteFlowEnd::Written:
+        ShowOverlayBox(succeeded, MsgIcon::Information);
+        break;
+    case WriteFlowEnd::Verified:
+        ShowOverlayBox(succeeded + "\n" + OverlayMessage("GI_Mess_Verify_Ok"), MsgIcon::Information);
+        break;
+    case WriteFlowEnd::VerifyReadFailed:
+        ShowOverlayBox(OverlayMessage("GI_Mess_Verify_ReadFailed"), MsgIcon::Warning);
+        break;
+    case WriteFlowEnd::VerifyDiffers:
+        if (!result.differences.empty()) {
+            ShowOverlayBox(OverlayMessage("GI_Mess_Verify_Failed", std::to_string(result.differences.size())) + DifferenceList(result),
+                MsgIcon::Error);
+        } else {
+            ShowOverlayBox(OverlayMessage("GI_Mess_Verify_Bytes", std::to_string(result.mismatches.size()),
+                       Format("0x%04X", result.mismatches.front().address)),
+                MsgIcon::Error);
+        }
+        break;
+    }
+}
+
 }  // namespace
 
 bool cuiMain::CloneRead()
@@ -69,8 +151,19 @@ bool cuiMain::CloneRead()
     HoldForm(form_, clone);
     const bool started = clone.Chain().Read(imageSize_, [this](const dst_CDrv_Result* result) {
         ReleaseForm(form_);
+        TraceEnd(traces_, result);
         if (result == nullptr || result->code != kCloneOk || result->kind != kCloneRead) {
             return;  // the message has been shown; the image is untouched
+        }
+        // The image as the radio sent it is kept; a backup that cannot be
+        // kept is said, and the read goes on.
+        const TransferSettings choices = Choices();
+        if (choices.backups) {
+            const BackupOutcome backup =
+                KeepRadioBackup(*this, Clone(), result->image, choices.backupFolder, LocalBackupTime());
+            if (!backup.kept) {
+                ShowOverlayBox(OverlayMessage("GI_Mess_Backup_Failed", backup.folder) + " (" + backup.error + ")", MsgIcon::Warning);
+            }
         }
         current_.CopyFrom(result->image);
         ImageLoaded(current_);
@@ -93,16 +186,21 @@ bool cuiMain::StartCloneWrite()
     }
     const RangeList ranges = MakerMode() ? RangeList(kMakerWriteRanges) : RangeList(kUserWriteRanges);
     HoldForm(form_, clone);
-    const bool started = clone.Chain().Write(
-        current_, ranges, [this](cmcEeprom& image) { PrepareImage(image); },
-        [this](const dst_CDrv_Result* result) {
+    const TransferSettings choices = Choices();
+    WriteFlowOptions options;
+    options.backup = choices.backups;
+    options.backupFolder = choices.backupFolder;
+    options.verify = choices.verify;
+    writeSteps_ = std::make_unique<TraceSteps>(traces_);
+    const bool started = clone.Write().Start(
+        current_, ranges, [this](cmcEeprom& image) { PrepareImage(image); }, options, writeSteps_.get(),
+        [this](const WriteFlowResult& result) {
             ReleaseForm(form_);
-            if (result == nullptr || result->code != kCloneOk || result->kind != kCloneWrite) {
-                return;
+            if (result.end != WriteFlowEnd::Busy && result.end != WriteFlowEnd::WriteFailed &&
+                result.end != WriteFlowEnd::BackupReadFailed && result.end != WriteFlowEnd::BackupNotKept) {
+                ReopenSheet();
             }
-            ReopenSheet();
-            Messages().Show(GTex().FirstLine("GI_Sys_AppTitle"), GTex().AllLines("GI_Mess_CloneWrite_Succeeded"),
-                            MsgIcon::Information, MsgButtons::Ok);
+            ReportWrite(result);
         });
     if (!started) {
         ReleaseForm(form_);
@@ -119,6 +217,7 @@ bool cuiMain::CloneInformation()
     HoldForm(form_, clone);
     const bool started = clone.Chain().Identify([this](const dst_CDrv_Result* result) {
         ReleaseForm(form_);
+        TraceEnd(traces_, result);
         if (result != nullptr && result->code == kCloneOk && form_ != nullptr) {
             form_->ShowCloneInformation();
         }

@@ -16,7 +16,7 @@ int CloneFront::AppChecks::CheckImageNewer(const cmcEeprom& image)
 }
 
 CloneFront::CloneFront(cuiMain& app)
-    : checks_(app), chain_(manager_, app.ModelCode(), app.ExtraCode())
+    : checks_(app), chain_(manager_, app.ModelCode(), app.ExtraCode()), writeFlow_(app, *this)
 {
     identityContext_ = CloneIdentityHandlerContext{app.ModelCode(), &received_};
     manager_.SetIdentityHandler(&CloneFront::OnIdentity, this);

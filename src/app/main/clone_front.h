@@ -9,6 +9,7 @@
 #include "clone/clone_checks.h"
 #include "clone/clone_info.h"
 #include "clone/clone_manager.h"
+#include "app/main/write_flow.h"
 
 #include <memory>
 #include <string>
@@ -29,7 +30,9 @@ public:
 
     indCloneMan& Manager() { return manager_; }
     CloneChain& Chain() { return chain_; }
-    bool Busy() const { return manager_.IsBusy() || chain_.Running(); }
+    // The write with its backup before and its check after.
+    WriteFlow& Write() { return writeFlow_; }
+    bool Busy() const { return manager_.IsBusy() || chain_.Running() || writeFlow_.Running(); }
 
     // The identity block of the last successful identify; HasIdentity is
     // false before the first.
@@ -56,6 +59,7 @@ private:
     bool hasIdentity_ = false;
     indCloneMan manager_;
     CloneChain chain_;
+    WriteFlow writeFlow_;
 };
 
 }  // namespace xtr

@@ -33,7 +33,8 @@ constexpr int32_t kCellMapExtent = 0x128B;
 
 }  // namespace
 
-cuiMain::cuiMain(const std::string& overlayBase, int32_t imageSize) : imageSize_(imageSize)
+cuiMain::cuiMain(const std::string& overlayBase, int32_t imageSize)
+    : imageSize_(imageSize), traces_([] { return HasEnv() ? Env().transfer : TransferSettings{}; })
 {
     GTex().NameFile(Format("%s%s.OVL", DataDirectory().c_str(), overlayBase.c_str()));
 
@@ -233,6 +234,21 @@ bool cuiMain::RunCommand(AppCommand command, std::int32_t argument, const std::s
         Env().toolbarVisible = visible ? 1 : 0;
         return true;
     }
+    case AppCommand::RestoreBackup:
+        RestoreBackup();
+        return true;
+    case AppCommand::CompareWith:
+        CompareWith();
+        return true;
+    case AppCommand::ExportText:
+        ExportText();
+        return true;
+    case AppCommand::ImportText:
+        ImportText();
+        return true;
+    case AppCommand::TransferOptions:
+        TransferOptions();
+        return true;
     case AppCommand::PrintCurrent:
     case AppCommand::PrintAll: {
         const bool all = command == AppCommand::PrintAll;

@@ -7,6 +7,7 @@
 #include "app/canvas.h"
 #include "app/main/print_command.h"
 #include "app/main/sheet_history.h"
+#include "app/main/trace_switch.h"
 #include "app/tick.h"
 #include "cells/check_list.h"
 #include "app/message_service.h"
@@ -25,6 +26,7 @@ struct cmcEvent;
 
 class cmcFCache;
 class CloneFront;
+class WriteFlowObserver;
 class cuiMenu;
 class Segchar;
 class cuiSheet;
@@ -119,6 +121,26 @@ public:
     // Identifies the radio and shows what it reported.
     bool CloneInformation();
     bool CloneInfoText(CloneInfoItem item, std::int32_t index, std::string& text) override;
+    // The desktop program's transfer trace, switched by the settings; the
+    // program wraps its serial device with it (Traces().Wrap).
+    TraceSwitch& Traces() { return traces_; }
+
+    // The commands on the document's settings as text and the radio's
+    // backups (settings_commands.cpp). Each shows its own messages; false
+    // when cancelled or refused, with the document unchanged.
+    // Opens one of the radio's backups (newest first) as an untitled,
+    // modified document.
+    bool RestoreBackup();
+    // Lists the settings a chosen clone file holds otherwise than the
+    // document (the file goes into the comparison image).
+    bool CompareWith();
+    // Writes every setting of the document as a text file.
+    bool ExportText();
+    // Types the settings of a text file into the document; when any line is
+    // refused, they are listed and nothing changes.
+    bool ImportText();
+    // The transfer options dialog; the choice is kept with the settings.
+    bool TransferOptions();
 
     // The main menu, the tool bar and the navigation tree; null before the
     // form is attached (and the tree also while it is rebuilt).
@@ -201,7 +223,11 @@ protected:
 
     cmcTask* idleTask_ = nullptr;
 
+    // Outlives the clone front, whose serial device it traces.
+    TraceSwitch traces_;
     std::unique_ptr<CloneFront> clone_;
+    // What the write flow tells along the way (the trace's result lines).
+    std::unique_ptr<WriteFlowObserver> writeSteps_;
 
     std::unique_ptr<cuiMenu> menu_;
     std::unique_ptr<cuiToolBar> toolBar_;

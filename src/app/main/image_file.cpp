@@ -11,6 +11,17 @@ namespace xtr {
 uint8_t OpenImageFile(cuiMain& app, const std::string& path)
 {
     cmcEeprom scratch;
+    const uint8_t code = ReadImageFile(app, path, scratch);
+    if (code != kKclOk) {
+        return code;
+    }
+    app.CurrentImage().CopyFrom(scratch);
+    app.ImageLoaded(app.CurrentImage());
+    return kKclOk;
+}
+
+uint8_t ReadImageFile(cuiMain& app, const std::string& path, cmcEeprom& scratch)
+{
     scratch.SetSize(app.CurrentImage().Size());
 
     cmcKclFile file;
@@ -33,8 +44,6 @@ uint8_t OpenImageFile(cuiMain& app, const std::string& path)
         cmcKclFile::ShowError(code);
         return code;
     }
-    app.CurrentImage().CopyFrom(scratch);
-    app.ImageLoaded(app.CurrentImage());
     return kKclOk;
 }
 

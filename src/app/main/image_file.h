@@ -18,6 +18,11 @@ namespace xtr {
 // the clone file error code (0 on success); its message has been shown.
 uint8_t OpenImageFile(cuiMain& app, const std::string& path);
 
+// The same checks into image (sized to the current image's size), leaving
+// the current image alone: for a file only looked at or compared with.
+// image is not prepared.
+uint8_t ReadImageFile(cuiMain& app, const std::string& path, cmcEeprom& image);
+
 // Prepares the current image and saves it as a clone file with the comment
 // taken from its clone comments. Returns the clone file error code; the
 // file appears complete or not at all.

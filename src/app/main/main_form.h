@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace xtr {
 
@@ -16,6 +17,8 @@ class TreeView;
 class MarkerImages;
 class CloneProgressView;
 struct SheetPosition;
+struct SettingDifference;
+struct TransferSettings;
 
 class MainForm {
 public:
@@ -118,6 +121,29 @@ public:
     virtual void Close() {}
     // The grid's warning and error markers, or null.
     virtual MarkerImages* Markers() { return nullptr; }
+
+    // Lets the user pick one of items (the radio's backups, newest first);
+    // chosen is its position. False when cancelled.
+    virtual bool ChooseBackup(const std::vector<std::string>& items, int& chosen)
+    {
+        (void)items;
+        (void)chosen;
+        return false;
+    }
+    // Shows the settings that differ between the document and the file
+    // named, and returns when the user has closed the list.
+    virtual void ShowComparison(const std::string& file, const std::vector<SettingDifference>& differences)
+    {
+        (void)file;
+        (void)differences;
+    }
+    // The transfer options dialog over settings; false when cancelled
+    // (settings then stay as they were).
+    virtual bool AskTransferSettings(TransferSettings& settings)
+    {
+        (void)settings;
+        return false;
+    }
 };
 
 }  // namespace xtr
