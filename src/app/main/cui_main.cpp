@@ -13,6 +13,7 @@
 #include "cells/fcache.h"
 #include "image/clone_file.h"
 #include "image/image_identity.h"
+#include "image/memory_map.h"
 #include "overlay/gtex.h"
 #include "platform/executable_path.h"
 #include "ui/model/menu_builder.h"
@@ -26,13 +27,6 @@
 #include <filesystem>
 
 namespace xtr {
-namespace {
-
-// The extent of the cell map: every cell addresses bytes below this.
-constexpr int32_t kCellMapExtent = 0x128B;
-
-}  // namespace
-
 cuiMain::cuiMain(const std::string& overlayBase, int32_t imageSize) : imageSize_(imageSize)
 {
     GTex().NameFile(Format("%s%s.OVL", DataDirectory().c_str(), overlayBase.c_str()));
@@ -104,7 +98,7 @@ void cuiMain::AttachForm(MainForm* form)
     BuildTree();
     form_->BuildStatusBar();
 
-    if (imageSize_ < kCellMapExtent) {
+    if (imageSize_ < memmap::kCellMapExtent) {
         Fatal("Self Check Error.\nEEPROM Map is too large.");
     }
     idleTask_->SetPeriod(50);
