@@ -11,7 +11,10 @@
 
 namespace {
 
-constexpr int kMaxWalk = 64;
+// Lines walked per entry. The backward walk reads each line from the
+// entry's start, so its cost grows with the square of this; later lines
+// follow the same rules as the first ones.
+constexpr int kMaxWalk = 16;
 constexpr std::size_t kMaxNames = 6;
 
 // Names the input's header lines seem to give, picked out plainly; the store
