@@ -70,10 +70,13 @@ std::optional<std::int32_t> FindItem(cmcFCache& lists, const ListProbe& probe, c
     const cmcFCache::Table& table = lists.TableOf(probe.list, probe.itemCell);
     const std::string wanted = Trim(text);
     if (wanted.size() > 1 && wanted.front() == '#') {
+        // "#" and a whole decimal number: nothing before or after it, not
+        // even a zero byte (which would end the number for strtol).
+        const char* first = wanted.c_str() + 1;
         char* end = nullptr;
         errno = 0;
-        const long value = std::strtol(wanted.c_str() + 1, &end, 10);
-        if (errno == 0 && end != nullptr && *end == '\0') {
+        const long value = std::strtol(first, &end, 10);
+        if (errno == 0 && end != first && end == wanted.c_str() + wanted.size()) {
             for (const cmcFCache::Item& item : table.byValue) {
                 if (item.value == value) {
                     return item.value;
@@ -256,6 +259,7 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
     if (!edit.accepted) {
         edit.reason = probe.opened ? "not an item of the cell's list (give its caption or #value)"
                                    : "the cell did not take the text";
+        edit.unknownItem = probe.opened;
         image.CopyFrom(before);
     }
     return edit;

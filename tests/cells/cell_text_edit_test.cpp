@@ -50,6 +50,24 @@ TEST_F(CellTextEdit, RefusedTextLeavesTheImageAsItWas)
     EXPECT_EQ(&TheCellUi(), &ui);
 }
 
+// "#N" names an item only when N is a whole decimal number: a zero byte
+// after the sign, or after the digits, is no "#0" or "#3".
+TEST_F(CellTextEdit, ItemValuesMustBeWholeNumbers)
+{
+    At(0x011A) = 2;
+    for (const std::string& typed : {std::string("#\0", 2), std::string("#3\0", 3), std::string("#\0" "19", 4),
+                                     std::string("#3x"), std::string("# ")}) {
+        const CellEdit edit = Edit(CL_Set_Scrambler, typed);
+        EXPECT_FALSE(edit.accepted) << edit.shown;
+        EXPECT_TRUE(edit.unknownItem);
+        EXPECT_EQ(At(0x011A), 2);
+    }
+    const CellEdit picked = Edit(CL_Set_Scrambler, " #0 ");
+    EXPECT_TRUE(picked.accepted) << picked.reason;
+    EXPECT_FALSE(picked.unknownItem);
+    EXPECT_EQ(At(0x011A), 0);
+}
+
 // A display text shows its characters but reads an escape text, so the
 // text typed for the value it already holds may differ from the one shown:
 // "%%" and "%25" both stand for "%", "%41" for "A". Such an entry changes
