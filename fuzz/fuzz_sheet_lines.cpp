@@ -61,7 +61,7 @@ std::string SheetOverlay(std::string_view input)
 // Loops only repeat the rows they hold, so long ones slow the search down
 // without reaching anything new (the row limits have tests of their own):
 // inputs whose loops could repeat rows more than this are skipped.
-constexpr long kMaxRepeats = 256;
+constexpr long kMaxRepeats = 32;
 
 bool LoopsStaySmall(std::string_view input)
 {

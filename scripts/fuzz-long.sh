@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Long fuzzing: runs every fuzz target (or the ones named) one after another
 # for MINUTES each (default 10), growing a corpus that is kept between runs,
-# and prints executions, executions per second and findings per target.
+# and prints executions, executions per second of wall time and of CPU time
+# (the one to compare on a shared machine) and findings per target.
 #
 #   scripts/fuzz-long.sh [MINUTES] [TARGET...]
 #
@@ -11,6 +12,7 @@
 # XTR_FUZZ_RUNS    also stop a target after this many executions.
 # XTR_FUZZ_MAX_LEN longest input tried (default 4096).
 # XTR_FUZZ_BUILD   build folder of the instrumented targets (build-fuzz).
+# XTR_FUZZ_NICE    niceness of the targets (default 19).
 # Findings (crash, leak, time-out, out-of-memory inputs) are kept in
 # CORPUS/findings/TARGET.
 set -euo pipefail
@@ -48,24 +50,28 @@ for name in "${targets[@]}"; do
   [ -n "${XTR_FUZZ_RUNS:-}" ] && options+=(-runs="$XTR_FUZZ_RUNS")
   [ -f "fuzz/dict/$name.dict" ] && options+=(-dict="fuzz/dict/$name.dict")
   log=$findings/last-run.log
-  before=$(find "$findings" -type f ! -name '*.log' | wc -l)
+  before=$(find "$findings" -type f ! -name 'last-run.*' | wc -l)
   echo "-- $name ($minutes min)"
   set +e
-  nice -n 19 "$build/bin/$name" "${options[@]}" "$corpus" "${seeds[@]}" >"$log" 2>&1
+  TIMEFORMAT='%U %S'
+  { time nice -n "${XTR_FUZZ_NICE:-19}" "$build/bin/$name" "${options[@]}" "$corpus" "${seeds[@]}" >"$log" 2>&1 ; } \
+    2>"$findings/last-run.cpu"
   code=$?
   set -e
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
   speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -n 1)
-  found=$(( $(find "$findings" -type f ! -name '*.log' | wc -l) - before ))
+  cpu_speed=$(awk -v runs="${runs:-0}" '{ cpu = $1 + $2 } END { if (cpu > 0) printf "%d", runs / cpu; else print "?" }' \
+    "$findings/last-run.cpu")
+  found=$(( $(find "$findings" -type f ! -name 'last-run.*' | wc -l) - before ))
   if [ "$code" -ne 0 ] && [ "$found" -eq 0 ]; then
     found=1  # stopped by a fault that left no input behind
   fi
   [ "$found" -gt 0 ] && status=1 && tail -n 30 "$log"
-  table+=("$(printf '%-24s %12s %10s %9s' "$name" "${runs:-?}" "${speed:-?}" "$found")")
+  table+=("$(printf '%-24s %12s %10s %12s %9s' "$name" "${runs:-?}" "${speed:-?}" "$cpu_speed" "$found")")
 done
 
 echo
-printf '%-24s %12s %10s %9s\n' target executions "execs/s" findings
+printf '%-24s %12s %10s %12s %9s\n' target executions "execs/s" "execs/cpu-s" findings
 printf '%s\n' "${table[@]}"
 echo "corpus: $root"
 exit $status

@@ -44,13 +44,10 @@ public:
 };
 
 // Whether Enter on the cell in the grid opens a drop-down list, and which.
-// Whatever the key does to the image is undone.
-ListProbe ProbeList(CellHost& host, cmcCellObj& cell)
+// Whatever the key does to the image is undone: it goes back to `saved`,
+// which holds what the image holds now.
+ListProbe ProbeList(CellHost& host, cmcCellObj& cell, const cmcEeprom& saved)
 {
-    cmcEeprom saved;
-    saved.SetSize(host.CurrentImage().Size());
-    saved.CopyFrom(host.CurrentImage());
-
     ListProbe probe;
     SilentMessages silent;
     // Only for the probe: whatever was installed before (the desktop
@@ -75,10 +72,13 @@ std::optional<std::int32_t> FindItem(cmcFCache& lists, const ListProbe& probe, c
     const cmcFCache::Table& table = lists.TableOf(probe.list, probe.itemCell);
     const std::string wanted = Trim(text);
     if (wanted.size() > 1 && wanted.front() == '#') {
+        // "#" and a whole decimal number: nothing before or after it, not
+        // even a zero byte (which would end the number for strtol).
+        const char* first = wanted.c_str() + 1;
         char* end = nullptr;
         errno = 0;
-        const long value = std::strtol(wanted.c_str() + 1, &end, 10);
-        if (errno == 0 && end != nullptr && *end == '\0') {
+        const long value = std::strtol(first, &end, 10);
+        if (errno == 0 && end != first && end == wanted.c_str() + wanted.size()) {
             for (const cmcFCache::Item& item : table.byValue) {
                 if (item.value == value) {
                     return item.value;
@@ -122,8 +122,11 @@ std::string Shown(CellHost& host, cmcCellObj& cell)
 // with the cell's value moved away by the keys that step a value (Space,
 // then Backspace): entering the same text there brings the value back when
 // the cell takes it, and leaves the moved value when the cell refuses it.
-// A cell that no key moves is judged by its text. Everything done here is
-// undone.
+// A cell that no key moves but that takes typed text (`retype`) is moved by
+// storing another text instead: the text a cell shows need not be the text
+// it reads (a display text shows its characters, but "%%" or "%25" is typed
+// for a "%"), so comparing the two would call such an entry refused. What
+// neither moves is judged by its text. Everything done here is undone.
 // The application as the probe's keys see it: the same image and lists,
 // but no change notice, since whatever the keys change is undone at once
 // (the application would otherwise take the image as modified).
@@ -139,16 +142,14 @@ private:
     CellHost& host_;
 };
 
-bool TookUnchanged(CellHost& realHost, cmcCellObj& cell, const std::function<void(CellHost&)>& enter,
-                   const std::string& text)
+// `held` holds what the image holds now.
+bool TookUnchanged(CellHost& realHost, cmcCellObj& cell, const cmcEeprom& held,
+                   const std::function<void(CellHost&)>& enter, const std::string& text,
+                   const std::function<void(CellHost&, const std::string&)>& retype = nullptr)
 {
     ProbeHost host(realHost);
     cmcEeprom& image = host.CurrentImage();
-    cmcEeprom held;
-    held.SetSize(image.Size());
-    held.CopyFrom(image);
-    cmcEeprom moved;
-    moved.SetSize(image.Size());
+    cmcEeprom moved;  // sized by the first copy
 
     SilentMessages silent;
     MessageService& previous = Messages();
@@ -170,9 +171,27 @@ bool TookUnchanged(CellHost& realHost, cmcCellObj& cell, const std::function<voi
         image.CopyFrom(held);
         break;
     }
+    bool tookRetyped = false;
+    if (!took && retype) {
+        // Texts of which at least one differs from any value a cell holds.
+        for (const char* other : {"", "0", "A"}) {
+            retype(host, other);
+            if (!image.Differs(held)) {
+                continue;
+            }
+            moved.CopyFrom(image);
+            enter(host);
+            tookRetyped = image.Differs(moved);
+            image.CopyFrom(held);
+            break;
+        }
+    }
     image.CopyFrom(held);
     SetMessageService(&previous);
-    return took ? *took : SameValueText(Shown(host, cell), text);
+    // A value moved by another text may be one on which the cell refuses
+    // what it takes elsewhere (a list row the move left unused): the text
+    // still counts as taken when it is the one the cell shows.
+    return took ? *took : tookRetyped || SameValueText(Shown(host, cell), text);
 }
 
 }  // namespace
@@ -191,10 +210,9 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
 {
     cmcEeprom& image = host.CurrentImage();
     cmcEeprom before;
-    before.SetSize(image.Size());
     before.CopyFrom(image);
 
-    const ListProbe probe = ProbeList(host, cell);
+    const ListProbe probe = ProbeList(host, cell, before);
     CellEdit edit;
     if (probe.opened) {
         if (const std::optional<std::int32_t> value = FindItem(host.SelectionLists(), probe, text)) {
@@ -216,7 +234,7 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
             };
             pick(host);
             edit.accepted = image.Differs(before) ||
-                            TookUnchanged(host, cell, pick,
+                            TookUnchanged(host, cell, before, pick,
                                           host.SelectionLists().TextOf(probe.list, probe.itemCell, *value));
             edit.shown = Shown(host, cell);
             if (!edit.accepted) {
@@ -227,18 +245,22 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
         }
     }
 
+<<<<<<< HEAD
     // Why the cell refused the text, when it says so; only the first store
     // counts (the probe of TookUnchanged stores again).
     const char* refusal = nullptr;
     bool refused = false;
     bool first = true;
     const auto store = [&cell, &text, &refusal, &refused, &first](CellHost& on) {
+=======
+    const auto storeText = [&cell](CellHost& on, const std::string& typed) {
+>>>>>>> issue-17
         int grid = 0;
         cmcCellCapsule rq;
         rq.cell = &cell;
         rq.grid = &grid;
         rq.commitMode = cellcommit::kStore;
-        rq.editText = text;
+        rq.editText = typed;
         indActiveCell(on).Dispatch(rq, false);
         if (first) {
             refused = rq.Refused();
@@ -246,7 +268,9 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
             first = false;
         }
     };
+    const auto store = [&storeText, &text](CellHost& on) { storeText(on, text); };
     store(host);
+<<<<<<< HEAD
     edit.accepted = !refused && (image.Differs(before) || TookUnchanged(host, cell, store, text));
     edit.shown = Shown(host, cell);
     if (!edit.accepted) {
@@ -257,6 +281,14 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
             edit.reason = probe.opened ? "not an item of the cell's list (give its caption or #value)"
                                        : "the cell did not take the text";
         }
+=======
+    edit.accepted = image.Differs(before) || TookUnchanged(host, cell, before, store, text, storeText);
+    edit.shown = Shown(host, cell);
+    if (!edit.accepted) {
+        edit.reason = probe.opened ? "not an item of the cell's list (give its caption or #value)"
+                                   : "the cell did not take the text";
+        edit.unknownItem = probe.opened;
+>>>>>>> issue-17
         image.CopyFrom(before);
     }
     return edit;

@@ -22,6 +22,9 @@ struct CellEdit {
     std::string shown;
     // Why a text was not taken ("" when it was).
     std::string reason;
+    // The cell offers a drop-down list, and the text names none of its
+    // items.
+    bool unknownItem = false;
 };
 
 // Stores text into cell. A text the cell does not take leaves the image as

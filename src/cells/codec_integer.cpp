@@ -36,6 +36,15 @@ std::string Shown(cmcCellCapsule& rq, std::int32_t value, const IntegerSpec& spe
     return Format("%d", value + spec.offset);
 }
 
+bool TypedZeroText(const std::string& text, const IntegerSpec& spec)
+{
+    if (spec.zeroText == nullptr || spec.min > 0 || spec.max < 0) {
+        return false;
+    }
+    const std::string zero = Trim(GTex().FirstLine(spec.zeroText));
+    return !zero.empty() && EqualsIgnoreCase(Trim(text), zero);
+}
+
 }  // namespace
 
 bool CodecInteger(cmcCellCapsule& rq, int& editorKind, std::int32_t& value, const IntegerSpec& spec)
@@ -45,7 +54,12 @@ bool CodecInteger(cmcCellCapsule& rq, int& editorKind, std::int32_t& value, cons
 
     if (rq.commitMode == cellcommit::kStore) {
         const codec::TypedNumber typed = codec::ParseTyped(rq.editText, ".-");
-        if (!typed.empty) {
+        if (TypedZeroText(rq.editText, spec)) {
+            // The text the cell shows for 0 is taken back as 0, so that a
+            // value read off the cell can be stored again.
+            value = 0;
+            changed = true;
+        } else if (!typed.empty) {
             std::int64_t n = codec::RoundHalfAway(typed.value) - spec.offset;
             if (step != 1) {
                 n = codec::RoundHalfAway(static_cast<double>(n) / static_cast<double>(step)) * step;

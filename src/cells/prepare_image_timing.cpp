@@ -2,6 +2,7 @@
 // MAP27 data-port timers derived from the connection speed and the retry
 // settings, the MPT1327 time derived from NV, and the option bits and maker
 // timers that travel with them.
+#include "cells/mpt_layout.h"
 #include "cells/prepare_image_steps.h"
 #include "image/memory_map.h"
 
@@ -76,8 +77,8 @@ void CopyMptCallBits(const Preparation& p)
     }
     p.CopyBits(0x0F46, 0x06);
     p.CopyBits(0x0F47, 0x80);
-    p.CopyByte(0x0FA9);
-    p.CopyByte(0x0FAA);
+    p.CopyByte(mptmap::kDefaultIndividualFleet);
+    p.CopyByte(mptmap::kDefaultGroupFleet);
 }
 
 // Bit 10 of the call-option word is always cleared; bits 9 and 3

@@ -74,7 +74,9 @@ void cmcEeprom::CopyFrom(const cmcEeprom& other)
     if (&other == this) {
         return;
     }
-    SetSize(other.Size());
+    if (data_.size() != other.data_.size()) {
+        SetSize(other.Size());
+    }
     if (!other.data_.empty()) {
         std::memcpy(data_.data(), other.data_.data(), other.data_.size());
     }

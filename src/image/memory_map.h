@@ -17,6 +17,9 @@ namespace xtr::memmap {
 inline constexpr std::int32_t kCloneAreaFirst = 0x0000;
 inline constexpr std::int32_t kCloneAreaLast = 0x1FFF;
 inline constexpr std::int32_t kCloneAreaSize = kCloneAreaLast + 1;
+// Every cell addresses bytes below this; an image smaller than it cannot
+// hold the settings.
+inline constexpr std::int32_t kCellMapExtent = 0x128B;
 // The maker's area at the start of the clone area, written only in maker
 // mode; the settings follow it.
 inline constexpr std::int32_t kMakerAreaLast = 0x00FF;

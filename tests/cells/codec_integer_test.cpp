@@ -83,6 +83,22 @@ TEST_F(IntegerCodec, ZeroTextAndTheKeysThatOpenTheEditor)
     EXPECT_EQ(rig.editor, celleditor::kInPlace);
 }
 
+// What the cell shows for 0 reads back: the zero text typed (in any letter
+// case, blanks around it ignored) stores 0; a text that only contains it
+// is no number and changes nothing.
+TEST_F(IntegerCodec, TheZeroTextTypedStoresZero)
+{
+    *rig.At(kTalk) = 12;
+    EXPECT_EQ(rig.Commit(CL_Comm_TalkATimer, " off "), "Off");
+    EXPECT_EQ(*rig.At(kTalk), 0);
+    *rig.At(kTalk) = 12;
+    EXPECT_EQ(rig.Commit(CL_Comm_TalkATimer, "Off now"), "12");
+    EXPECT_EQ(*rig.At(kTalk), 12);
+    // A cell without a zero text takes no word for 0.
+    *rig.At(kMargin) = 9;
+    EXPECT_EQ(rig.Commit(CL_RSSIMarginLM1, "Off"), "9");
+}
+
 TEST_F(IntegerCodec, FieldsAreBigEndianSignedAndClampedWhereAsked)
 {
     *rig.At(kRssi) = 0x88;

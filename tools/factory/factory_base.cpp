@@ -74,12 +74,12 @@ const std::vector<BaseBlock>& Blocks()
         {memmap::kMapFormat, {memmap::kMapFormatValue}, 1, "layout generation of the settings memory"},
 
         // Settings area: cleared, then the lists and texts as empty
-        {0x0109, {0x00}, 0x121D - 0x0109, "settings cleared"},
+        {memmap::kMapFormat + 1, {0x00}, 0x121D - (memmap::kMapFormat + 1), "settings cleared"},
         {memmap::kCloneComment1, Text("", 2 * memmap::kCloneCommentSize), 1, "clone comments 1 and 2, blank"},
-        {0x01A8, UnusedConventionalRow(), 32, "conventional channels, none in use"},
-        {0x0432, {1, 2, 3, 4, 5}, 1, "scrambler codes of rows 0-4"},
-        {0x061C, EmptyDirectoryRow(), 40, "directory, all entries empty"},
-        {0x0AA4, Text("", 10), 31, "status texts, blank"},
+        {memmap::kConventionalRows, UnusedConventionalRow(), 32, "conventional channels, none in use"},
+        {memmap::kScramblerCodes, {1, 2, 3, 4, 5}, 1, "scrambler codes of rows 0-4"},
+        {memmap::kDirectoryRows, EmptyDirectoryRow(), 40, "directory, all entries empty"},
+        {memmap::kStatusTextRows, Text("", 10), 31, "status texts, blank"},
     };
     return blocks;
 }

@@ -15,14 +15,16 @@
 #include "clone/clone_error_message.h"
 #include "clone/clone_info.h"
 #include "clone/clone_result.h"
+#include "image/memory_map.h"
 #include "image/range_list.h"
 #include "overlay/gtex.h"
 
 namespace xtr {
 namespace {
 
-constexpr RangePair kUserWriteRanges[] = {{0x0100, 0x1FFF}, kRangeEnd};
-constexpr RangePair kMakerWriteRanges[] = {{0x0000, 0x1FFF}, kRangeEnd};
+// A write leaves the maker's area alone, but in maker mode.
+constexpr RangePair kUserWriteRanges[] = {{memmap::kSettingsFirst, memmap::kCloneAreaLast}, kRangeEnd};
+constexpr RangePair kMakerWriteRanges[] = {{memmap::kCloneAreaFirst, memmap::kCloneAreaLast}, kRangeEnd};
 
 }  // namespace
 

@@ -13,6 +13,7 @@
 #include "cells/fcache.h"
 #include "image/clone_file.h"
 #include "image/image_identity.h"
+#include "image/memory_map.h"
 #include "overlay/gtex.h"
 #include "platform/executable_path.h"
 #include "ui/model/menu_builder.h"
@@ -26,6 +27,7 @@
 #include <filesystem>
 
 namespace xtr {
+<<<<<<< HEAD
 namespace {
 
 // The extent of the cell map: every cell addresses bytes below this.
@@ -35,6 +37,9 @@ constexpr int32_t kCellMapExtent = 0x128B;
 
 cuiMain::cuiMain(const std::string& overlayBase, int32_t imageSize)
     : imageSize_(imageSize), traces_([] { return HasEnv() ? Env().transfer : TransferSettings{}; })
+=======
+cuiMain::cuiMain(const std::string& overlayBase, int32_t imageSize) : imageSize_(imageSize)
+>>>>>>> issue-17
 {
     GTex().NameFile(Format("%s%s.OVL", DataDirectory().c_str(), overlayBase.c_str()));
 
@@ -105,7 +110,7 @@ void cuiMain::AttachForm(MainForm* form)
     BuildTree();
     form_->BuildStatusBar();
 
-    if (imageSize_ < kCellMapExtent) {
+    if (imageSize_ < memmap::kCellMapExtent) {
         Fatal("Self Check Error.\nEEPROM Map is too large.");
     }
     idleTask_->SetPeriod(50);

@@ -169,7 +169,7 @@ public:
     // destroyed; the next ShowSheet opens it where it was.
     void RememberAndCloseSheet();
 
-    // Status message (event 4).
+    // Status message (kEvStatusText).
     const std::string& StatusText() const { return statusText_; }
 
     // Whether the main window may close now; stores its bounds when it may.
@@ -232,7 +232,7 @@ protected:
     std::unique_ptr<cuiMenu> menu_;
     std::unique_ptr<cuiToolBar> toolBar_;
     std::unique_ptr<cuiTree> tree_;
-    // An event 11 that fills the empty Edit menu is on its way.
+    // A kEvFillSubMenu that fills the empty Edit menu is on its way.
     bool editMenuFillPosted_ = false;
     SheetHistory sheetHistory_;
     std::string shownReference_;

@@ -48,7 +48,7 @@ public:
     int MakerPanel() const { return makerPanel_; }
 
 private:
-    // Event 25: the image or the tree has been rebuilt.
+    // kEvImageLoaded: the image or the tree has been rebuilt.
     void OnMakerEvent(const cmcEvent& event);
 
     static void MakerListener(void* context, const cmcEvent& event);

@@ -13,7 +13,7 @@
 namespace xtr {
 namespace {
 
-// Every builder that exists: event 11 names its builder by address, and the
+// Every builder that exists: kEvFillSubMenu names its builder by address, and the
 // items a builder lends to another menu must go when it goes.
 std::vector<cuiMenu*>& LiveBuilders()
 {

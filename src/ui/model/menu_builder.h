@@ -1,16 +1,16 @@
 // cuiMenu: a menu built from the overlay. Entry N + "_BasicCell" holds the
 // template of every item's cell, N + "_Body" one item per indented "+"
 // line. Every item carries a cell: choosing it runs the cell with key 13,
-// and on every refresh (event 9) the cell is asked with key 0 whether the
+// and on every refresh (kEvRefreshMenus) the cell is asked with key 0 whether the
 // item is checked, hidden or disabled, and for its caption and image.
 //
 // The same class serves the main menu and the pop-up menu of the cell under
 // a grid's cursor. The main menu's Edit item mirrors that pop-up menu: when
-// a grid builds one it posts event 11 (this builder, the Edit item's cell
+// a grid builds one it posts kEvFillSubMenu (this builder, the Edit item's cell
 // id, the menu's name) and every builder that has an item with that cell id
 // fills it with the pop-up's items; those items belong to the pop-up
 // builder, so their clicks go to its handler and their states are asked for
-// the cell under that grid's cursor (the event-12 query). Event 10 empties
+// the cell under that grid's cursor (the kEvQueryCursorCell query). kEvClearSubMenu empties
 // the item again.
 #pragma once
 
@@ -46,15 +46,15 @@ public:
     void Build();
     // Recomputes the states of all items from their cells.
     void Refresh();
-    // Empties the item with cell id cellId (event 10).
+    // Empties the item with cell id cellId (kEvClearSubMenu).
     void EmptySubmenu(std::int32_t cellId);
     // Fills the item with cell id cellId with the items of name + "_Body",
-    // owned by builder `from` (event 11). A builder that no longer exists is
+    // owned by builder `from` (kEvFillSubMenu). A builder that no longer exists is
     // ignored.
     void FillSubmenu(std::int32_t cellId, const std::string& name, cuiMenu& from);
 
     const std::string& Name() const { return name_; }
-    // The identity a grid compares with the object of the event-12 query.
+    // The identity a grid compares with the object of the kEvQueryCursorCell query.
     std::uintptr_t QueryId() const;
     // Number of items directly under the first item with cell id cellId;
     // -1 when there is no such item.
@@ -62,7 +62,7 @@ public:
     // The result bits of the last request this builder's own click made.
     std::uint8_t LastClickResult() const { return lastClickResult_; }
 
-    // Whether builder still exists (event 11 carries a pointer that may
+    // Whether builder still exists (kEvFillSubMenu carries a pointer that may
     // have outlived its builder).
     static bool Alive(const cuiMenu* builder);
 

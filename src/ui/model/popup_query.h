@@ -1,4 +1,4 @@
-// The event-12 query between a menu builder and the grid whose pop-up menu
+// The kEvQueryCursorCell query between a menu builder and the grid whose pop-up menu
 // it mirrors: the builder asks with its QueryId() as the object, and the
 // grid whose cell pop-up builder has that id answers with the cell under
 // its cursor. The answer carries the address of the grid's cell object,

@@ -62,7 +62,7 @@ public:
     void DestroyWidgets(cuiSheet& sheet) override;
 
     cuiSheet* Sheet() const { return sheet_; }
-    // The identifier under which the grid announces that it goes (event 1
+    // The identifier under which the grid announces that it goes (kEvReleaseWindow
     // when its sheet goes): windows opened for one of its cells close then.
     std::int32_t WindowId() const { return windowId_; }
     GridGeometry& Geometry() { return geometry_; }
@@ -119,7 +119,7 @@ public:
     // Hides the editor without committing; the focus goes back to the grid
     // when asked.
     void CloseEditor(bool focusGrid);
-    // Commits a visible editor's text to its cell (focus loss, event 21).
+    // Commits a visible editor's text to its cell (focus loss, kEvCommitEdit).
     void CommitEditor();
     // Keys of the editor; true when the grid used the key.
     bool EditorKeyDown(int virtualKey, bool ctrl);

@@ -3,7 +3,7 @@
 // caption "-" is a separator 8 pixels wide, "/" a 1-pixel separator after
 // which the buttons continue on a new row, anything else a button with the
 // cell's image whose caption is its tool tip. A click runs the button's
-// cell with key 13; on event 20 every cell is asked with key 0 whether its
+// cell with key 13; on kEvRefreshToolBar every cell is asked with key 0 whether its
 // button is pressed (state bit 2) or disabled (bit 4).
 #pragma once
 
