@@ -39,6 +39,11 @@ public:
     bool WarningOf(std::uint32_t category, std::int32_t cellId, std::int32_t index);
 
 private:
+    // The cell's own part from the registry, when the cell has one.
+    void RunOwnPart(CellCall& call);
+    // Notifies the repaint criteria (with notify) and tells the host when the
+    // image may have changed.
+    void Report(CellCall& call, bool notify, bool mayHaveChanged, std::uint32_t scope);
     std::uint8_t ResultOf(std::uint32_t category, std::int32_t cellId, std::int32_t index);
 
     CellHost& host_;

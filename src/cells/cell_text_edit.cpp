@@ -245,16 +245,12 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
         }
     }
 
-<<<<<<< HEAD
     // Why the cell refused the text, when it says so; only the first store
     // counts (the probe of TookUnchanged stores again).
     const char* refusal = nullptr;
     bool refused = false;
     bool first = true;
-    const auto store = [&cell, &text, &refusal, &refused, &first](CellHost& on) {
-=======
-    const auto storeText = [&cell](CellHost& on, const std::string& typed) {
->>>>>>> issue-17
+    const auto storeText = [&cell, &refusal, &refused, &first](CellHost& on, const std::string& typed) {
         int grid = 0;
         cmcCellCapsule rq;
         rq.cell = &cell;
@@ -270,8 +266,7 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
     };
     const auto store = [&storeText, &text](CellHost& on) { storeText(on, text); };
     store(host);
-<<<<<<< HEAD
-    edit.accepted = !refused && (image.Differs(before) || TookUnchanged(host, cell, store, text));
+    edit.accepted = !refused && (image.Differs(before) || TookUnchanged(host, cell, before, store, text, storeText));
     edit.shown = Shown(host, cell);
     if (!edit.accepted) {
         std::string line;
@@ -281,14 +276,7 @@ CellEdit EditCell(CellHost& host, cmcCellObj& cell, const std::string& text)
             edit.reason = probe.opened ? "not an item of the cell's list (give its caption or #value)"
                                        : "the cell did not take the text";
         }
-=======
-    edit.accepted = image.Differs(before) || TookUnchanged(host, cell, before, store, text, storeText);
-    edit.shown = Shown(host, cell);
-    if (!edit.accepted) {
-        edit.reason = probe.opened ? "not an item of the cell's list (give its caption or #value)"
-                                   : "the cell did not take the text";
         edit.unknownItem = probe.opened;
->>>>>>> issue-17
         image.CopyFrom(before);
     }
     return edit;

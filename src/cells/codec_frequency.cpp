@@ -10,6 +10,16 @@ namespace {
 
 constexpr std::uint32_t kShowMax = 999'999'999;
 
+// The two channel rasters a frequency may lie on.
+constexpr std::uint32_t kRasterAHz = 2500;
+constexpr std::uint32_t kRasterBHz = 3125;
+// Every frequency of either raster is a multiple of this: the search for a
+// raster frequency steps by it.
+constexpr std::uint32_t kSearchStepHz = 625;
+// The coarsest precision an entry is read with (0.1 MHz): the search starts
+// on the boundary of this size below the entry.
+constexpr std::uint32_t kCoarsestPrecisionHz = 100'000;
+
 std::string MHz(std::uint32_t hz)
 {
     hz = std::min(hz, kShowMax);
@@ -20,17 +30,23 @@ std::string MHz(std::uint32_t hz)
 
 int FrequencyRaster(std::uint32_t hz)
 {
-    return (hz % 2500 == 0 ? kRaster2500 : 0) | (hz % 3125 == 0 ? kRaster3125 : 0);
+    return (hz % kRasterAHz == 0 ? kRaster2500 : 0) | (hz % kRasterBHz == 0 ? kRaster3125 : 0);
 }
 
+// The typed precision decides how far to search: the trailing zeros of the
+// entry are digits the user did not type, so any frequency that shows the
+// typed digits unchanged will do, and the first raster frequency of that
+// span is taken. "450.003" (precision 1 kHz) searches 450.003000 up to
+// 450.003999 and becomes 450.003125; "450.0031" (100 Hz) searches up to
+// 450.003199 and finds the same; "450.001" finds nothing and is refused.
 std::optional<std::uint32_t> FitToRaster(std::uint32_t f)
 {
-    std::uint32_t p = 1;
-    while (p < 100000 && f % (p * 10) == 0) {
-        p *= 10;
+    std::uint32_t precision = 1;
+    while (precision < kCoarsestPrecisionHz && f % (precision * 10) == 0) {
+        precision *= 10;
     }
-    const std::uint64_t last = static_cast<std::uint64_t>(f) + p - 1;
-    for (std::uint64_t c = f - f % 100000; c <= last; c += 625) {
+    const std::uint64_t last = static_cast<std::uint64_t>(f) + precision - 1;
+    for (std::uint64_t c = f - f % kCoarsestPrecisionHz; c <= last; c += kSearchStepHz) {
         if (c >= f && FrequencyRaster(static_cast<std::uint32_t>(c)) != 0) {
             return static_cast<std::uint32_t>(c);
         }

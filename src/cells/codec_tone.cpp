@@ -125,77 +125,126 @@ std::string DtcsText(const datTone& tone)
                   (tone.flags & datTone::kInverted) != 0 ? 'i' : 'N');
 }
 
-bool CodecTone(cmcCellCapsule& rq, int& editorKind, cmcFCache& lists, datChTones& tones, ToneSide side)
+namespace {
+
+// What the tone list answered through its item cell.
+enum class ListAnswer { None, Item, DtcsEditor };
+
+// The list answers while it is open (preview): an item of Flex0 sets the
+// tone; the DTCS entry (FlexDtcs) opens the editor on the code as it
+// stands, so that the code is typed rather than picked.
+ListAnswer TakeListAnswer(cmcCellCapsule& rq, datTone& tone)
 {
-    const bool receive = side == ToneSide::Receive;
-    datTone& tone = receive ? tones.rx : tones.tx;
-    const datTone before = tone;
-    bool changed = false;
-
     const cmcCellCapsule* owner = rq.owner;
-    if (owner != nullptr && owner->cell != nullptr && rq.commitMode == cellcommit::kPreview) {
-        if (owner->cell->cellId == FlexDtcs) {
-            // The DTCS entry of the list: the code is typed in the editor
-            // that opens on the cell with the code as it stands.
-            codec::Show(rq, DtcsText(tone));
-            rq.RefreshEditor();
-            return false;
-        }
-        if (owner->cell->cellId == Flex0) {
-            ApplyItem(tone, owner->cell->index);
-            changed = true;
-        }
+    if (owner == nullptr || owner->cell == nullptr || rq.commitMode != cellcommit::kPreview) {
+        return ListAnswer::None;
     }
+    if (owner->cell->cellId == FlexDtcs) {
+        codec::Show(rq, DtcsText(tone));
+        rq.RefreshEditor();
+        return ListAnswer::DtcsEditor;
+    }
+    if (owner->cell->cellId == Flex0) {
+        ApplyItem(tone, owner->cell->index);
+        return ListAnswer::Item;
+    }
+    return ListAnswer::None;
+}
 
-    if (rq.commitMode == cellcommit::kStore) {
-        const std::string typed = Upper(Trim(rq.editText));
-        if (!typed.empty()) {
-            if (const auto dtcs = TypedDtcs(typed, tone)) {
-                tone = *dtcs;
-                changed = true;
-            } else if (const auto item = TypedItem(typed)) {
-                ApplyItem(tone, *item);
-                changed = true;
-            } else {
-                rq.Refuse(cellrefusal::kTone);
-            }
+// A stored entry: a DTCS code, else the item its text begins; any other
+// text is refused. True when the tone was set.
+bool TakeTypedEntry(cmcCellCapsule& rq, datTone& tone)
+{
+    if (rq.commitMode != cellcommit::kStore) {
+        return false;
+    }
+    const std::string typed = Upper(Trim(rq.editText));
+    if (typed.empty()) {
+        return false;
+    }
+    if (const auto dtcs = TypedDtcs(typed, tone)) {
+        tone = *dtcs;
+        return true;
+    }
+    if (const auto item = TypedItem(typed)) {
+        ApplyItem(tone, *item);
+        return true;
+    }
+    rq.Refuse(cellrefusal::kTone);
+    return false;
+}
+
+struct KeyOutcome {
+    bool changed = false;
+    bool editorOpened = false;  // a typed character opened the in-place editor
+};
+
+// Keys in a grid: Space and Backspace turn a DTCS code's polarity or step
+// through the list, Enter opens the list, another character opens the
+// editor with it.
+KeyOutcome TakeKey(cmcCellCapsule& rq, int& editorKind, cmcFCache& lists, datTone& tone)
+{
+    KeyOutcome outcome;
+    if (!rq.Interactive()) {
+        return outcome;
+    }
+    const std::int32_t key = rq.key;
+    if (key == cellkey::kSpace || key == cellkey::kBackspace) {
+        if (tone.InUse() && tone.IsDtcs()) {
+            tone.flags ^= datTone::kInverted;
+        } else {
+            ApplyItem(tone, lists.Step(kToneList, Flex0, ToneItem(tone), key == cellkey::kSpace ? 1 : -1));
         }
+        outcome.changed = true;
+    } else if (key == cellkey::kEnter) {
+        TheCellUi().OpenDropDown(rq, kToneList, Flex0, ToneItem(tone));
+        editorKind = celleditor::kDropDown;
+    } else if (codec::IsPrintableKey(key) && key != ' ') {
+        codec::OpenEditorWithKey(rq, editorKind);
+        outcome.editorOpened = true;
     }
+    return outcome;
+}
 
-    bool keyOpened = false;
-    if (rq.Interactive()) {
-        const std::int32_t key = rq.key;
-        if (key == cellkey::kSpace || key == cellkey::kBackspace) {
-            if (tone.InUse() && tone.IsDtcs()) {
-                tone.flags ^= datTone::kInverted;
-            } else {
-                ApplyItem(tone, lists.Step(kToneList, Flex0, ToneItem(tone), key == cellkey::kSpace ? 1 : -1));
-            }
-            changed = true;
-        } else if (key == cellkey::kEnter) {
-            TheCellUi().OpenDropDown(rq, kToneList, Flex0, ToneItem(tone));
-            editorKind = celleditor::kDropDown;
-        } else if (codec::IsPrintableKey(key) && key != ' ') {
-            codec::OpenEditorWithKey(rq, editorKind);
-            keyOpened = true;
-        }
-    }
-
-    // A transmit tone that was the same as the receive tone follows it.
-    if (receive && changed && tones.tx == before) {
-        tones.tx = tones.rx;
-    }
-    if (keyOpened) {
-        return changed;
-    }
-
+// The transmit side shows "<-" while it repeats a receive tone in use.
+void ShowTone(cmcCellCapsule& rq, cmcFCache& lists, const datChTones& tones, ToneSide side)
+{
+    const datTone& tone = side == ToneSide::Receive ? tones.rx : tones.tx;
     codec::SetAlignment(rq, 1);
-    if (!receive && tones.rx.InUse() && tones.tx == tones.rx) {
+    if (side == ToneSide::Transmit && tones.rx.InUse() && tones.tx == tones.rx) {
         codec::Show(rq, "<-");
     } else if (tone.InUse() && tone.IsDtcs()) {
         codec::Show(rq, DtcsText(tone));
     } else {
         codec::Show(rq, lists.TextOf(kToneList, Flex0, ToneItem(tone)));
+    }
+}
+
+}  // namespace
+
+// The list's answer, a typed entry or a key changes the tone of the side;
+// a changed receive tone takes along a transmit tone that was the same;
+// then the tone is shown, unless an editor opened on a typed character.
+bool CodecTone(cmcCellCapsule& rq, int& editorKind, cmcFCache& lists, datChTones& tones, ToneSide side)
+{
+    const bool receive = side == ToneSide::Receive;
+    datTone& tone = receive ? tones.rx : tones.tx;
+    const datTone before = tone;
+
+    const ListAnswer answer = TakeListAnswer(rq, tone);
+    if (answer == ListAnswer::DtcsEditor) {
+        return false;
+    }
+    bool changed = answer == ListAnswer::Item;
+    changed = TakeTypedEntry(rq, tone) || changed;
+    const KeyOutcome key = TakeKey(rq, editorKind, lists, tone);
+    changed = changed || key.changed;
+
+    if (receive && changed && tones.tx == before) {
+        tones.tx = tones.rx;
+    }
+    if (!key.editorOpened) {
+        ShowTone(rq, lists, tones, side);
     }
     return changed;
 }

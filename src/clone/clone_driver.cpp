@@ -167,21 +167,18 @@ void cmcCloneDrv::Step(void* context, cmcTask* task)
     }
 }
 
+// One step runs the work of the current state, which names the state that
+// follows in every case (staying is naming the same state), then keeps the
+// silence watch: progress restarts it, silence past its allowance ends the
+// operation through the drain.
 void cmcCloneDrv::RunOneStep()
 {
     const bool expired = silence_.Remaining() == 0;
     const State current = static_cast<State>(state_);
-    StepPlan plan{static_cast<State>(current + 1)};
+    StepPlan plan{current};
 
     switch (current) {
-    case kBegin:
-        // A range list that reaches outside the image can neither be read
-        // nor written; refuse it before the radio is disturbed.
-        if (kind_ != kCloneIdentify && !RangesInsideImage(ranges_, imageSize_)) {
-            result_->code = kCloneOutside;
-            plan.next = kDrain;
-        }
-        break;
+    case kBegin: DoBegin(plan); break;
     case kSpeedScript: DoSpeedScript(plan); break;
     case kReopen: DoReopen(plan); break;
     case kSendIdentify:
@@ -202,7 +199,11 @@ void cmcCloneDrv::RunOneStep()
     case kSendEnd: DoSendEnd(plan); break;
     case kAwaitAck: DoAwaitAck(plan); break;
     case kDrain: DoDrain(plan, expired); break;
-    default: break;
+    case kIdle:
+    case kFinish:
+        // Never stepped: the task stops at idle, and Step finishes an
+        // operation in the step that reached kFinish.
+        break;
     }
 
     if (plan.next != current) {

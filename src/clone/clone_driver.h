@@ -55,7 +55,8 @@ public:
     static constexpr int32_t kReadChunk = 256;     // bytes read from the port per step
     static constexpr int32_t kFramesPerStep = 8;   // data frames built per step at most
 
-    // The protocol states; 0 is idle.
+    // The protocol states; 0 is idle. The numbers carry no order: each
+    // state names the one that follows it.
     enum State : uint8_t {
         kIdle = 0,
         kBegin = 2,
@@ -135,6 +136,7 @@ private:
     void BuildDataFrame();
 
     // The work of each state (clone_driver_states.cpp).
+    void DoBegin(StepPlan& plan);
     void DoSpeedScript(StepPlan& plan);
     void DoReopen(StepPlan& plan);
     void SendCommand(uint8_t command);

@@ -1,6 +1,7 @@
 // The work of the driver's states, one call per 10 ms step. Each function
 // fills in the step plan: the next state, whether anything moved (which
-// restarts the silence timer) and the time-out to restart it with.
+// restarts the silence timer) and the time-out to restart it with. The plan
+// starts on the current state; every way on is written here by name.
 #include "clone/clone_driver.h"
 
 #include "clone/clone_protocol.h"
@@ -12,6 +13,18 @@
 namespace xtr {
 
 using namespace clone;
+
+void cmcCloneDrv::DoBegin(StepPlan& plan)
+{
+    // A range list that reaches outside the image can neither be read nor
+    // written; refuse it before the radio is disturbed.
+    if (kind_ != kCloneIdentify && !RangesInsideImage(ranges_, imageSize_)) {
+        result_->code = kCloneOutside;
+        plan.next = kDrain;
+        return;
+    }
+    plan.next = kSpeedScript;
+}
 
 void cmcCloneDrv::DoSpeedScript(StepPlan& plan)
 {
@@ -38,6 +51,7 @@ void cmcCloneDrv::DoSpeedScript(StepPlan& plan)
         plan.timeoutMs = kScriptSilenceMs;
     }
     const int32_t pending = comm_.Pending();
+    plan.next = kReopen;  // once the script has gone out
     if (!script_.empty() || pending != 0) {
         plan.next = kSpeedScript;
         plan.timeoutMs = kScriptSilenceMs;
@@ -210,6 +224,7 @@ void cmcCloneDrv::DoSendEnd(StepPlan& plan)
     scanner_.Reset();
     plan.activity = true;
     plan.timeoutMs = kAckSilenceMs;
+    plan.next = kAwaitAck;
 }
 
 void cmcCloneDrv::DoAwaitAck(StepPlan& plan)
@@ -226,7 +241,8 @@ void cmcCloneDrv::DoAwaitAck(StepPlan& plan)
 void cmcCloneDrv::DoDrain(StepPlan& plan, bool expired)
 {
     if (comm_.Pending() == 0) {
-        return;  // on to Finish
+        plan.next = kFinish;
+        return;
     }
     if (expired) {
         // The port will not give up its last bytes: close it regardless. An
@@ -234,6 +250,7 @@ void cmcCloneDrv::DoDrain(StepPlan& plan, bool expired)
         if (result_->code == kCloneOk) {
             result_->code = kCloneSilence;
         }
+        plan.next = kFinish;
         return;
     }
     plan.next = kDrain;

@@ -6,16 +6,24 @@
 namespace xtr {
 namespace {
 
-// The speed-switch frame goes out with twenty 0xFE bytes in front; the radio
-// may need them to find the start of a frame at a speed it was not set to.
 constexpr CloneSpeedSetup kHighSpeed = {
-    "(9600,N,8,1)FEFEFEFEFEFEFEFEFEFEFEFEFEFEFEFEFEFEFEFE EEEF E8 %04X%04X 01 %02X%02X FD",
-    0x30, 0x39, "38400,N,8,1", 48, 12,
+    .switchSettings = "9600,N,8,1",
+    .speedBytes = {0x30, 0x39},
+    .workingSettings = "38400,N,8,1",
+    .commandPreamble = 48,
+    .dataPreamble = 12,
 };
 constexpr CloneSpeedSetup kLowSpeed = {
-    "(38400,N,8,1)FEFEFEFEFEFEFEFEFEFEFEFEFEFEFEFEFEFEFEFE EEEF E8 %04X%04X 01 %02X%02X FD",
-    0x32, 0x37, "9600,N,8,1", 12, 0,
+    .switchSettings = "38400,N,8,1",
+    .speedBytes = {0x32, 0x37},
+    .workingSettings = "9600,N,8,1",
+    .commandPreamble = 12,
+    .dataPreamble = 0,
 };
+
+// The speed-switch frame goes out with twenty 0xFE bytes in front; the radio
+// may need them to find the start of a frame at a speed it was not set to.
+constexpr int kSwitchPreambleBytes = 20;
 
 }  // namespace
 
@@ -26,14 +34,16 @@ const CloneSpeedSetup& CloneSpeed(bool highSpeed)
 
 std::string SpeedScript(const CloneSpeedSetup& setup, int32_t modelCode)
 {
-#if defined(__GNUC__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-#endif
-    return Format(setup.scriptFormat, modelCode & 0xFFFF, 0, setup.speedByte1, setup.speedByte2);
-#if defined(__GNUC__)
-#pragma GCC diagnostic pop
-#endif
+    std::string script = "(" + std::string(setup.switchSettings) + ")";
+    for (int i = 0; i < kSwitchPreambleBytes; ++i) {
+        script += "FE";
+    }
+    script += " EEEF E8 ";
+    script += Format("%04X%04X", static_cast<unsigned>(modelCode & 0xFFFF), 0u);
+    script += " 01 ";
+    script += Format("%02X%02X", static_cast<unsigned>(setup.speedBytes[0]), static_cast<unsigned>(setup.speedBytes[1]));
+    script += " FD";
+    return script;
 }
 
 bool ConfigureCloneSpeed(cmcCloneDrv& driver, int32_t port, bool highSpeed)

@@ -12,11 +12,16 @@ namespace xtr {
 class cmcCloneDrv;
 
 struct CloneSpeedSetup {
-    // Script with the model code, 0 and the two speed bytes to fill in.
-    const char* scriptFormat;
-    uint8_t speedByte1;
-    uint8_t speedByte2;
+    // Line settings at which the speed-switch frame is sent: the speed the
+    // radio may still be on.
+    const char* switchSettings;
+    // The two bytes of the switch frame that name the new speed; what they
+    // mean lies in the radio.
+    uint8_t speedBytes[2];
+    // Line settings of the exchange that follows.
     const char* workingSettings;
+    // Extra 0xFE bytes before each command frame and before each data frame
+    // of the exchange.
     int32_t commandPreamble;
     int32_t dataPreamble;
 };
@@ -25,7 +30,9 @@ struct CloneSpeedSetup {
 // baud to move to 9600.
 const CloneSpeedSetup& CloneSpeed(bool highSpeed);
 
-// The script of a speed with the model code filled in.
+// The script of a speed: the port opened at the switch settings, then the
+// switch frame E8 (twenty 0xFE bytes, EE EF E8, the model code, 00 00, 01,
+// the speed bytes, FD) as hexadecimal text.
 std::string SpeedScript(const CloneSpeedSetup& setup, int32_t modelCode);
 
 // Prepares an idle driver for an operation at the speed: port number, working

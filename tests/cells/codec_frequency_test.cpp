@@ -39,6 +39,20 @@ TEST(FrequencyCodec, EntriesAreFittedToTheChannelRasterOrRefused)
     EXPECT_EQ(FrequencyRaster(450'001'000), 0);
 }
 
+// The zeros after the last typed digit are room to search in, from 1 Hz up
+// to 100 kHz; the search never goes below the entry.
+TEST(FrequencyCodec, TheTypedPrecisionDecidesHowFarTheSearchReaches)
+{
+    EXPECT_EQ(FitToRaster(450'003'100), 450'003'125u);
+    EXPECT_EQ(FitToRaster(450'003'120), 450'003'125u);
+    EXPECT_EQ(FitToRaster(450'003'126), std::nullopt) << "a 1 Hz digit leaves no room";
+    EXPECT_EQ(FitToRaster(450'001'000), std::nullopt);
+    EXPECT_EQ(FitToRaster(450'010'000), 450'010'000u);
+    EXPECT_EQ(FitToRaster(450'000'000), 450'000'000u);
+    EXPECT_EQ(FitToRaster(1), std::nullopt);
+    EXPECT_EQ(FitToRaster(4'294'967'295u), std::nullopt) << "the highest entry does not wrap";
+}
+
 TEST(FrequencyCodec, TheTransmitFrequencyFollowsWhileItEqualsTheReceiveOne)
 {
     GridRequest g;

@@ -168,6 +168,52 @@ TEST_F(ToneCodec, TheListAnswersWithAnItemOrTheDtcsEditor)
     EXPECT_EQ(refreshed, "411i");
 }
 
+// A typed character opens the editor with it and leaves the alignment and
+// the text to the editor; keys do nothing outside a grid; the list's DTCS
+// item keeps the polarity and the transmit tone follows a picked item too.
+TEST_F(ToneCodec, PrintableKeysOpenTheEditorAndOnlyGridsTakeKeys)
+{
+    tones = {Ctcss(1), Ctcss(1)};
+    g.cell.look = 0;
+    EXPECT_FALSE(Run(g.Key('7')));
+    EXPECT_EQ(g.editor, celleditor::kInPlace);
+    EXPECT_EQ(g.rq.displayText, "7");
+    EXPECT_EQ(g.cell.look, 0) << "the editor's text is not replaced by the shown tone";
+
+    cmcCellCapsule& menu = g.Key(cellkey::kSpace);
+    menu.grid = nullptr;
+    EXPECT_FALSE(Run(menu));
+    EXPECT_EQ(tones.rx, Ctcss(1));
+    EXPECT_EQ(menu.displayText, "69.3");
+
+    tones.rx = Dtcs(0152, true);
+    tones.tx = tones.rx;
+    EXPECT_TRUE(Pick(Flex0, kToneItemDtcs));
+    EXPECT_EQ(tones.rx, Dtcs(0152, true)) << "the DTCS item keeps the code and its polarity";
+    tones.rx = Ctcss(0);
+    tones.tx = tones.rx;
+    EXPECT_TRUE(Pick(Flex0, 2));
+    EXPECT_EQ(tones.tx, Ctcss(2));
+
+    // An answer of another list item is no tone at all.
+    EXPECT_FALSE(Pick(CL_Comm_TOTTimer, 1));
+    EXPECT_EQ(tones.rx, Ctcss(2));
+}
+
+TEST_F(ToneCodec, ADtcsCodeTypedWithoutPolarityKeepsTheOneItHad)
+{
+    tones.rx = Dtcs(023, true);
+    EXPECT_TRUE(Type("D754"));
+    EXPECT_EQ(tones.rx, Dtcs(0754, true));
+    tones.rx = Ctcss(1);
+    EXPECT_TRUE(Type("D754"));
+    EXPECT_EQ(tones.rx, Dtcs(0754, false));
+    EXPECT_FALSE(Type("754X"));
+    EXPECT_FALSE(Type("  ")) << "an empty entry changes nothing";
+    EXPECT_EQ(tones.rx, Dtcs(0754, false));
+    EXPECT_EQ(g.rq.displayText, "754N");
+}
+
 // The shipped lists: every tone the list shows is found again by typing
 // what it shows, and the words for no tone and DTCS are understood.
 TEST(ShippedTones, EveryShownToneTypesBackToItself)

@@ -315,6 +315,82 @@ TEST_F(CellDispatch, RunCellAndTheErrorAndWarningOfACell)
     EXPECT_EQ(rig.rq.result, cellresult::kCallerBit0);
 }
 
+// Pop-up commands that are no row command, or that reach a cell outside any
+// list, run neither the cell nor the list; they still repaint every cell and
+// count as a change. An arrow key that comes with a pop-up command is no
+// cursor move.
+TEST_F(CellDispatch, PopupCommandsWithoutARowRunNothingButRepaintEverything)
+{
+    rig.registry.Register(CL_Comm_TOTTimer, Recorder);
+    rig.registry.Register(CL_PersConv_Nar, Recorder);
+    rig.registry.Register(CL_PersConv_ToneRx, Recorder);
+    rig.registry.SetListHooks(FakeHooks());
+    ScopeLog log;
+    auto run = [&](std::int32_t id, std::int32_t row, std::uint32_t category, std::int32_t popup, std::int32_t key) {
+        cmcCellCapsule& rq = rig.Request(id, row, category);
+        rq.popupCommand = popup;
+        rq.key = key;
+        rq.changeNotify = LogScope;
+        rq.changeContext = &log;
+        return rig.Run();
+    };
+
+    EXPECT_EQ(run(CL_Comm_TOTTimer, 0, kCategoryNone, CL_PMenu_Delete, cellkey::kNone), celleditor::kNone);
+    EXPECT_TRUE(g_rows.popups.empty()) << "a cell outside the lists has no row to delete";
+    EXPECT_EQ(log.scope, cellscope::kThisCell | cellscope::kEveryCell);
+    EXPECT_EQ(rig.host.imageChanged, 1);
+
+    EXPECT_EQ(run(CL_PersConv_Nar, 4, CT_Conv, CL_PMenu_NoItem, cellkey::kNone), celleditor::kNone);
+    EXPECT_TRUE(g_rows.popups.empty()) << "only Copy to Insert are row commands";
+    EXPECT_EQ(log.scope, cellscope::kThisCell | cellscope::kEveryCell | cellscope::kSameRow);
+    EXPECT_EQ(rig.host.imageChanged, 2);
+
+    run(CL_PersConv_ToneRx, 6, CT_Conv, CL_PMenu_Copy, cellkey::kDown);
+    EXPECT_FALSE(rig.rq.redirect);
+    ASSERT_EQ(g_rows.popups.size(), 1u);
+    EXPECT_EQ(g_rows.popups[0], std::make_pair(static_cast<int>(CL_PMenu_Copy), 6));
+    EXPECT_EQ(g_seen.calls, 0);
+    EXPECT_EQ(log.calls, 3);
+}
+
+// A pop-up menu cell without a cell under its menu has no row of its own; an
+// arrow key on a cell outside the lists goes to the cell.
+TEST_F(CellDispatch, WithoutAnOwnerRowThePopupMenuCellWorksAlone)
+{
+    rig.registry.Register(CL_PMenu_Paste, Recorder);
+    rig.registry.Register(CL_Comm_TOTTimer, Recorder);
+    rig.registry.SetListHooks(FakeHooks());
+    ScopeLog log;
+    cmcCellObj ownerCell;
+    ownerCell.category = CT_Conv;
+    ownerCell.cellId = kCellNone;
+    ownerCell.index = 5;
+    cmcCellCapsule withNoneCell;
+    withNoneCell.cell = &ownerCell;
+    cmcCellCapsule withoutCell;
+    const std::vector<const cmcCellCapsule*> owners = {nullptr, &withoutCell, &withNoneCell};
+    for (const cmcCellCapsule* owner : owners) {
+        cmcCellCapsule& rq = rig.Request(CL_PMenu_Paste, 0, CT_PopupMenu);
+        rq.owner = owner;
+        rq.changeNotify = LogScope;
+        rq.changeContext = &log;
+        rig.Run();
+        EXPECT_EQ(g_seen.recordSlot, -1);
+        EXPECT_EQ(log.scope, cellscope::kThisCell);
+    }
+    EXPECT_EQ(g_seen.calls, 3);
+    EXPECT_EQ(rig.host.imageChanged, 0) << "asking a menu entry for its state changes nothing";
+
+    rig.Request(CL_Comm_TOTTimer, 2, kCategoryNone).key = cellkey::kUp;
+    rig.Run();
+    EXPECT_FALSE(rig.rq.redirect);
+    EXPECT_EQ(g_seen.key, cellkey::kUp);
+    EXPECT_EQ(rig.rq.redirectCellId, CL_Comm_TOTTimer) << "the redirect fields start on the cell itself";
+    EXPECT_EQ(rig.rq.redirectIndex, 2);
+    EXPECT_EQ(rig.rq.redirectCategory, kCategoryNone);
+    EXPECT_EQ(rig.host.imageChanged, 1);
+}
+
 TEST(CellRegistryDeath, BindingACellTwiceIsAFaultOfTheBuild)
 {
     CellRegistry registry;

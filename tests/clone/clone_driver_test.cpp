@@ -276,5 +276,55 @@ TEST_F(DriverTest, RangesOutsideTheImageAreRefusedWithoutTouchingThePort)
     EXPECT_EQ(link.Opens(), 0);
 }
 
+// The states an operation passes through, each once in this order, then
+// idle: the protocol's order of exchanges.
+std::vector<cmcCloneDrv::State> PathOf(cmcCloneDrv& driver, ManualTimeGuard& clock)
+{
+    std::vector<cmcCloneDrv::State> path{driver.CurrentState()};
+    clock->AdvanceUntil(
+        [&] {
+            if (driver.CurrentState() != path.back()) {
+                path.push_back(driver.CurrentState());
+            }
+            return !driver.IsBusy();
+        },
+        120000, 10);
+    return path;
+}
+
+TEST_F(DriverTest, EachOperationTakesItsStatesInTheProtocolsOrder)
+{
+    using S = cmcCloneDrv::State;
+    const std::vector<S> prologue = {S::kBegin, S::kSpeedScript, S::kReopen};
+    auto with = [&](std::vector<S> tail) {
+        std::vector<S> path = prologue;
+        path.insert(path.end(), tail.begin(), tail.end());
+        return path;
+    };
+    for (bool high : {false, true}) {
+        UseSpeed(high);
+        ASSERT_TRUE(driver.StartIdentify(&DriverTest::OnDone, this));
+        EXPECT_EQ(PathOf(driver, clock), with({S::kSendIdentify, S::kAwaitIdentity, S::kDrain, S::kIdle}))
+            << high;
+        ASSERT_TRUE(driver.StartRead(kCloneAreaRanges, &DriverTest::OnDone, this));
+        EXPECT_EQ(PathOf(driver, clock), with({S::kSendRead, S::kReceiveData, S::kDrain, S::kIdle})) << high;
+        cmcEeprom source;
+        source.SetSize(kImageSize);
+        ASSERT_TRUE(driver.StartWrite(source, kNormalWrite, &DriverTest::OnDone, this));
+        EXPECT_EQ(PathOf(driver, clock),
+                  with({S::kSendWrite, S::kSendData, S::kSendEnd, S::kAwaitAck, S::kDrain, S::kIdle}))
+            << high;
+    }
+    ASSERT_EQ(done.size(), 6u);
+    for (const Completed& c : done) {
+        EXPECT_EQ(c.code, kCloneOk) << int(c.kind);
+    }
+
+    // Refused ranges go straight to the drain.
+    constexpr RangePair kBeyond[] = {{0x3FF0, 0x400F}, kRangeEnd};
+    ASSERT_TRUE(driver.StartRead(kBeyond, &DriverTest::OnDone, this));
+    EXPECT_EQ(PathOf(driver, clock), (std::vector<S>{S::kBegin, S::kDrain, S::kIdle}));
+}
+
 }  // namespace
 }  // namespace xtr::test

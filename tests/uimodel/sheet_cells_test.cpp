@@ -170,5 +170,53 @@ TEST(SheetCells, CountersRunOnAcrossRowsAndCaptions)
     EXPECT_EQ(sheet->CellAt(1, 1).category, CT_Aad);
 }
 
+// The order in which a sheet visits its grid while it fills it: every row,
+// then every cell the row's line has (a repeated row as many as the row it
+// repeats), so that a derived sheet can prepare each one.
+class VisitingSheet : public cuiSheet {
+public:
+    using cuiSheet::cuiSheet;
+    void BeforeRow(int row) override { visits += "r" + std::to_string(row) + " "; }
+    void BeforeCell(int column, int row) override
+    {
+        visits += std::to_string(column) + "," + std::to_string(row) + " ";
+    }
+    std::string visits;
+};
+
+TEST(SheetCells, RowsAndCellsAreVisitedInGridOrderAndRepeatsAsOften)
+{
+    auto overlay = SheetOverlay({"a|b|c", ":(LoopFrom 2)", "{S(%CL_Aad_Type)}x|y", ":(LoopTo)", "z"});
+    VisitingSheet sheet(nullptr, nullptr, 0, 0, overlay->Store(), "S", nullptr);
+    sheet.Show();
+    ASSERT_EQ(sheet.RowCount(), 4);
+    EXPECT_EQ(sheet.visits, "r0 0,0 1,0 2,0 r1 0,1 1,1 r2 0,2 1,2 r3 0,3 ");
+    EXPECT_EQ(sheet.CellAt(0, 2).index, 1);
+    EXPECT_EQ(sheet.CellAt(1, 2).Caption(), "y");
+    EXPECT_EQ(sheet.CellAt(2, 2).cellId, cmcCellObj().cellId) << "the slots past a short row stay empty";
+}
+
+// Only the selectable rows of a multi-selecting sheet take part in the
+// multi-selection; the repeated rows keep the rule of their lines.
+TEST(SheetCells, MultiSelectionIsOfferedOnSelectableRowsOnly)
+{
+    auto overlay = SheetOverlay({":(SelectOFF)", "Head|er", ":(SelectON)", ":(LoopFrom 2)",
+                                 "{S(%CL_Aad_Type)}a|b", ":(LoopTo)"},
+                                "(MultiSelect=Line)");
+    auto sheet = Built(*overlay);
+    ASSERT_EQ(sheet->RowCount(), 3);
+    for (int c = 0; c < 2; ++c) {
+        EXPECT_FALSE(sheet->SlotAt(c, 0).MayMultiSelect()) << c;
+        EXPECT_TRUE(sheet->SlotAt(c, 1).MayMultiSelect()) << c;
+        EXPECT_TRUE(sheet->SlotAt(c, 2).MayMultiSelect()) << c;
+    }
+
+    overlay = SheetOverlay({"{S(%CL_Aad_Type)}a|b", "c|d"});
+    sheet = Built(*overlay);
+    for (int r = 0; r < 2; ++r) {
+        EXPECT_FALSE(sheet->SlotAt(0, r).MayMultiSelect()) << "no multi-selection without the style, row " << r;
+    }
+}
+
 }  // namespace
 }  // namespace xtr

@@ -27,19 +27,8 @@
 #include <filesystem>
 
 namespace xtr {
-<<<<<<< HEAD
-namespace {
-
-// The extent of the cell map: every cell addresses bytes below this.
-constexpr int32_t kCellMapExtent = 0x128B;
-
-}  // namespace
-
 cuiMain::cuiMain(const std::string& overlayBase, int32_t imageSize)
     : imageSize_(imageSize), traces_([] { return HasEnv() ? Env().transfer : TransferSettings{}; })
-=======
-cuiMain::cuiMain(const std::string& overlayBase, int32_t imageSize) : imageSize_(imageSize)
->>>>>>> issue-17
 {
     GTex().NameFile(Format("%s%s.OVL", DataDirectory().c_str(), overlayBase.c_str()));
 

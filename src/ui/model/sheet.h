@@ -201,6 +201,15 @@ private:
     void BuildUserInterface();
     void RepeatLoopBody();
     void NoteSelectable(const cmcCellObj& cell, int column, int row);
+    // The steps of FillCells. A row repeats the count cells of row source,
+    // one list index further, or is parsed from its layout line; each
+    // returns how many cells the row filled.
+    int RepeatRow(int source, int count, int row, bool mayMultiSelect);
+    int ParseRow(const std::string& entry, std::int32_t line, int row, bool mayMultiSelect, TextMeasurer& measurer);
+    // A W or H cell widens its column or heightens its row to its caption.
+    void GrowToCaption(const cmcCellObj& cell, int column, int row, TextMeasurer& measurer);
+    // Notes a filled slot's selectability and its multi-selection bit.
+    void TakeIntoRow(clsSheetCellId& slot, int column, int row, bool mayMultiSelect);
     void PlaceInitialCursor();
 
     SheetView* view_;

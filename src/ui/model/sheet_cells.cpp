@@ -53,6 +53,21 @@ void cuiSheet::NoteSelectable(const cmcCellObj& cell, int column, int row)
     }
 }
 
+namespace {
+
+// The row that last showed a layout line, and how many cells it filled.
+struct LineShown {
+    int row = -1;
+    int cells = 0;
+};
+
+int& Entry(std::vector<int>& sizes, int at)
+{
+    return sizes[static_cast<std::size_t>(at)];
+}
+
+}  // namespace
+
 void cuiSheet::FillCells(const std::string& entry)
 {
     TextMeasurer& measurer = ActiveMeasurer();
@@ -63,57 +78,71 @@ void cuiSheet::FillCells(const std::string& entry)
     for (int r = 0; r < rows_; ++r) {
         lines = std::max(lines, rowTable_.At(r).line + 1);
     }
-    std::vector<int> lastRowOfLine(static_cast<std::size_t>(lines), -1);
-    std::vector<int> cellsOfRow(static_cast<std::size_t>(rows_), 0);
-    std::string text;
+    std::vector<LineShown> shown(static_cast<std::size_t>(lines));
 
     for (int r = 0; r < rows_; ++r) {
         const clsSheeRowAtr attr = rowTable_.At(r);
-        const int source = lastRowOfLine[static_cast<std::size_t>(attr.line)];
-        lastRowOfLine[static_cast<std::size_t>(attr.line)] = r;
+        LineShown& line = shown[static_cast<std::size_t>(attr.line)];
         const bool mayMultiSelect = style_.multiSelect != MultiSelectMode::None && attr.selectable;
+        const LineShown source = line;
+        line.row = r;
         BeforeRow(r);
-
-        if (source >= 0) {
-            const int count = cellsOfRow[static_cast<std::size_t>(source)];
-            rowHeights_[static_cast<std::size_t>(r)] = rowHeights_[static_cast<std::size_t>(source)];
-            for (int c = 0; c < count; ++c) {
-                BeforeCell(c, r);
-                clsSheetCellId& slot = SlotAt(c, r);
-                slot.cell = CellAt(c, source);
-                ++slot.cell.index;
-                NoteSelectable(slot.cell, c, r);
-                slot.SetBit(slotbit::kMayMultiSelect, mayMultiSelect);
-            }
-            cellsOfRow[static_cast<std::size_t>(r)] = count;
-            continue;
-        }
-
-        ReadLayoutLine(entry, attr.line, text);
-        std::string_view rest = text;
-        int c = 0;
-        for (; !rest.empty() && c < columns_; ++c) {
-            BeforeCell(c, r);
-            clsSheetCellId& slot = SlotAt(c, r);
-            rest = ParseCellDescription(rest, slot.cell, &counters_, &basicCell_);
-            const cmcCellObj& cell = slot.cell;
-            if ((cell.look & (look::kW | look::kH)) != 0) {
-                const FontDesc& font = cell.font ? *cell.font : BasicFont();
-                const TextExtent extent = MeasureText(measurer, cell.Caption(), font);
-                if ((cell.look & look::kW) != 0) {
-                    int& width = columnWidths_[static_cast<std::size_t>(c)];
-                    width = std::max(width, extent.width + measurer.PaddingWidth(scale_));
-                }
-                if ((cell.look & look::kH) != 0) {
-                    int& height = rowHeights_[static_cast<std::size_t>(r)];
-                    height = std::max(height, extent.height + measurer.PaddingHeight(scale_));
-                }
-            }
-            NoteSelectable(cell, c, r);
-            slot.SetBit(slotbit::kMayMultiSelect, mayMultiSelect);
-        }
-        cellsOfRow[static_cast<std::size_t>(r)] = c;
+        line.cells = source.row >= 0 ? RepeatRow(source.row, source.cells, r, mayMultiSelect)
+                                     : ParseRow(entry, attr.line, r, mayMultiSelect, measurer);
     }
+}
+
+int cuiSheet::RepeatRow(int source, int count, int row, bool mayMultiSelect)
+{
+    Entry(rowHeights_, row) = Entry(rowHeights_, source);
+    for (int c = 0; c < count; ++c) {
+        BeforeCell(c, row);
+        clsSheetCellId& slot = SlotAt(c, row);
+        slot.cell = CellAt(c, source);
+        ++slot.cell.index;
+        TakeIntoRow(slot, c, row, mayMultiSelect);
+    }
+    return count;
+}
+
+int cuiSheet::ParseRow(const std::string& entry, std::int32_t line, int row, bool mayMultiSelect,
+                       TextMeasurer& measurer)
+{
+    std::string text;
+    ReadLayoutLine(entry, line, text);
+    std::string_view rest = text;
+    int c = 0;
+    for (; !rest.empty() && c < columns_; ++c) {
+        BeforeCell(c, row);
+        clsSheetCellId& slot = SlotAt(c, row);
+        rest = ParseCellDescription(rest, slot.cell, &counters_, &basicCell_);
+        GrowToCaption(slot.cell, c, row, measurer);
+        TakeIntoRow(slot, c, row, mayMultiSelect);
+    }
+    return c;
+}
+
+void cuiSheet::GrowToCaption(const cmcCellObj& cell, int column, int row, TextMeasurer& measurer)
+{
+    if ((cell.look & (look::kW | look::kH)) == 0) {
+        return;
+    }
+    const FontDesc& font = cell.font ? *cell.font : BasicFont();
+    const TextExtent extent = MeasureText(measurer, cell.Caption(), font);
+    if ((cell.look & look::kW) != 0) {
+        int& width = Entry(columnWidths_, column);
+        width = std::max(width, extent.width + measurer.PaddingWidth(scale_));
+    }
+    if ((cell.look & look::kH) != 0) {
+        int& height = Entry(rowHeights_, row);
+        height = std::max(height, extent.height + measurer.PaddingHeight(scale_));
+    }
+}
+
+void cuiSheet::TakeIntoRow(clsSheetCellId& slot, int column, int row, bool mayMultiSelect)
+{
+    NoteSelectable(slot.cell, column, row);
+    slot.SetBit(slotbit::kMayMultiSelect, mayMultiSelect);
 }
 
 void cuiSheet::BeforeRow(int) {}
