@@ -1,14 +1,14 @@
 // Display-text throughput of the value codecs: how many "show this cell"
 // requests per second each codec answers, the work a grid repaint does for
 // every visible cell. Lists come from a small overlay written for the run.
-#include "cells/codec_fixed.h"
-#include "cells/codec_frequency.h"
-#include "cells/codec_integer.h"
-#include "cells/codec_row_number.h"
-#include "cells/codec_selection.h"
-#include "cells/codec_text.h"
-#include "cells/codec_timer.h"
-#include "cells/codec_tone.h"
+#include "cells/codecs/codec_fixed.h"
+#include "cells/codecs/codec_frequency.h"
+#include "cells/codecs/codec_integer.h"
+#include "cells/codecs/codec_row_number.h"
+#include "cells/codecs/codec_selection.h"
+#include "cells/codecs/codec_text.h"
+#include "cells/codecs/codec_timer.h"
+#include "cells/codecs/codec_tone.h"
 #include "cells/fcache.h"
 #include "support/overlay_guard.h"
 

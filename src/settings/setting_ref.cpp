@@ -3,7 +3,7 @@
 #include "cells/categories.h"
 #include "cells/cell_names.h"
 #include "cells/cell_obj.h"
-#include "cells/list_geometry.h"
+#include "cells/lists/list_geometry.h"
 
 #include <cctype>
 

@@ -6,7 +6,7 @@
 // characters from to draw the display texts.
 #pragma once
 
-#include "cells/map_display_texts.h"
+#include "cells/map/map_display_texts.h"
 #include "ui/model/segment_cells.h"
 #include "ui/seg_char_editor.h"
 #include "ui/seg_text_popup.h"

@@ -6,7 +6,7 @@
 #include "app/local_instance_guard.h"
 #include "app/memory_settings.h"
 #include "cells/cell_names.h"
-#include "cells/map_display_texts.h"
+#include "cells/map/map_display_texts.h"
 #include "cell_rig.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 // raise a message box just to show a value.
 #include "cells/categories.h"
 #include "cells/cell_names.h"
-#include "cells/list_geometry.h"
+#include "cells/lists/list_geometry.h"
 #include "factory_image_fixture.h"
 
 #include <fstream>

@@ -3,7 +3,7 @@
 #include "ch_fixture.h"
 
 #include "app/text_util.h"
-#include "cells/codec_tone.h"
+#include "cells/codecs/codec_tone.h"
 
 #include <utility>
 

@@ -2,8 +2,8 @@
 // fault anywhere in a group of settings shows on the group's check cell,
 // horn conflicts are warnings, the Mpt-only checks are silent in Cps, and
 // the list reports the sheets of the failing checks.
-#include "cells/check_list.h"
-#include "cells/list_geometry.h"
+#include "cells/checks/check_list.h"
+#include "cells/lists/list_geometry.h"
 #include "factory_image_fixture.h"
 #include "overlay/gtex.h"
 

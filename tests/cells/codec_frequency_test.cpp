@@ -2,7 +2,7 @@
 // frequency following the receive one, and what the cells show.
 #include "cell_rig.h"
 
-#include "cells/codec_frequency.h"
+#include "cells/codecs/codec_frequency.h"
 
 #include <gtest/gtest.h>
 

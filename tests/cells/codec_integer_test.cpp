@@ -2,7 +2,7 @@
 // binds them.
 #include "cell_rig.h"
 
-#include "cells/codec_integer.h"
+#include "cells/codecs/codec_integer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Row numbers of packed lists and the confirmation box.
 #include "cell_rig.h"
 
-#include "cells/codec_confirm.h"
-#include "cells/codec_row_number.h"
+#include "cells/codecs/codec_confirm.h"
+#include "cells/codecs/codec_row_number.h"
 
 #include <gtest/gtest.h>
 

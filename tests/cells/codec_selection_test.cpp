@@ -3,7 +3,7 @@
 // set-mode enable bits.
 #include "cell_rig.h"
 
-#include "cells/codec_selection.h"
+#include "cells/codecs/codec_selection.h"
 
 #include <gtest/gtest.h>
 

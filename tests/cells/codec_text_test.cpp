@@ -2,8 +2,8 @@
 // packed digit row under them.
 #include "cell_rig.h"
 
-#include "cells/codec_text.h"
-#include "cells/packed_bcd.h"
+#include "cells/codecs/codec_text.h"
+#include "cells/codecs/packed_bcd.h"
 
 #include <gtest/gtest.h>
 

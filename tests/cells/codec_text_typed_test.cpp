@@ -2,7 +2,7 @@
 // cannot show is not stored either.
 #include "cell_rig.h"
 
-#include "cells/codec_text.h"
+#include "cells/codecs/codec_text.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // and decimal fractions of signed values.
 #include "cell_rig.h"
 
-#include "cells/codec_fixed.h"
-#include "cells/codec_timer.h"
+#include "cells/codecs/codec_fixed.h"
+#include "cells/codecs/codec_timer.h"
 
 #include <gtest/gtest.h>
 

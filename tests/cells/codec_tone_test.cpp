@@ -2,7 +2,7 @@
 // follows the receive tone, and the answers of the tone list.
 #include "cell_rig.h"
 
-#include "cells/codec_tone.h"
+#include "cells/codecs/codec_tone.h"
 #include "cells/fcache.h"
 
 #include <gtest/gtest.h>

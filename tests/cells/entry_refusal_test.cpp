@@ -4,11 +4,11 @@
 // for one it takes.
 #include "cell_rig.h"
 
-#include "cells/codec_fixed.h"
-#include "cells/codec_frequency.h"
-#include "cells/codec_integer.h"
-#include "cells/codec_text.h"
-#include "cells/codec_timer.h"
+#include "cells/codecs/codec_fixed.h"
+#include "cells/codecs/codec_frequency.h"
+#include "cells/codecs/codec_integer.h"
+#include "cells/codecs/codec_text.h"
+#include "cells/codecs/codec_timer.h"
 
 #include <gtest/gtest.h>
 

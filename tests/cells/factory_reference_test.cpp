@@ -5,11 +5,11 @@
 
 #include "cells/categories.h"
 #include "cells/cell_names.h"
-#include "cells/ch_commands.h"
-#include "cells/ch_record.h"
+#include "cells/lists/ch_commands.h"
+#include "cells/lists/ch_record.h"
 #include "cells/cell_text_edit.h"
-#include "cells/list_geometry.h"
-#include "cells/prepare_image.h"
+#include "cells/lists/list_geometry.h"
+#include "cells/prepare/prepare_image.h"
 
 namespace xtr::test {
 namespace {

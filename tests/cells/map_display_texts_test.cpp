@@ -1,13 +1,13 @@
 // The display-text cells and the user-defined characters, through the cell
 // dispatch.
-#include "cells/map_display_texts.h"
+#include "cells/map/map_display_texts.h"
 
 #include "app/environ.h"
 #include "app/globals.h"
 #include "app/local_instance_guard.h"
 #include "app/memory_settings.h"
 #include "cells/cell_handlers_families.h"
-#include "cells/ch_record.h"
+#include "cells/lists/ch_record.h"
 #include "cell_rig.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // Menu items, tool buttons and pop-up items: their states on key 0, their
 // commands on key 13, and the clone information they show.
 #include "app/events.h"
-#include "cells/ch_clipboard.h"
+#include "cells/lists/ch_clipboard.h"
 #include "map_fixture.h"
 #include "support/manual_time.h"
 

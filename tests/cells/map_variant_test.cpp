@@ -1,6 +1,6 @@
 // Cells of one numbering variant only: in the other variant they show the
 // indication text in its colour and take neither keys nor entries.
-#include "cells/map_variant.h"
+#include "cells/map/map_variant.h"
 #include "map_fixture.h"
 
 #include <cstring>

@@ -1,6 +1,6 @@
 // The Cps band table: its layout for given fleet counts and the conversions
 // between idents and fleet numbers.
-#include "cells/mpt_bands.h"
+#include "cells/numbering/mpt_bands.h"
 
 #include <gtest/gtest.h>
 

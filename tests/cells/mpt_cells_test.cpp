@@ -1,6 +1,6 @@
 // The number cells through the dispatch: what they show, which entries they
 // store, and what else an entry changes.
-#include "cells/mpt_dial.h"
+#include "cells/numbering/mpt_dial.h"
 #include "mpt_cell_fixture.h"
 
 namespace xtr::test {

@@ -1,7 +1,7 @@
 // Dial strings of the directory memories and the addresses derived from
 // them when the image is prepared.
-#include "cells/mpt_dial.h"
-#include "cells/mpt_layout.h"
+#include "cells/numbering/mpt_dial.h"
+#include "cells/numbering/mpt_layout.h"
 #include "image/eeprom.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // datMptNum: shown forms, entry parsing and validity in both schemes.
-#include "cells/mpt_num.h"
+#include "cells/numbering/mpt_num.h"
 
 #include <gtest/gtest.h>
 

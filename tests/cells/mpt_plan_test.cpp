@@ -1,7 +1,7 @@
 // The number plan read from the image, the Mpt fleet range checks and the
 // renumbering after a fleet base moves.
-#include "cells/mpt_layout.h"
-#include "cells/mpt_plan.h"
+#include "cells/numbering/mpt_layout.h"
+#include "cells/numbering/mpt_plan.h"
 #include "image/eeprom.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // Image preparation: derived values, copies from the reference image, list
 // rows past their counts, and that preparing is stable.
-#include "cells/prepare_image.h"
+#include "cells/prepare/prepare_image.h"
 
-#include "cells/ch_record.h"
-#include "cells/list_geometry.h"
-#include "cells/mpt_layout.h"
+#include "cells/lists/ch_record.h"
+#include "cells/lists/list_geometry.h"
+#include "cells/numbering/mpt_layout.h"
 #include "image/eeprom.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "grid_widget_fixture.h"
 
 #include "cells/cell_names.h"
-#include "cells/map_display_texts.h"
+#include "cells/map/map_display_texts.h"
 #include "ui/seg_text_picker.h"
 #include "ui/segment_editors.h"
 

@@ -11,7 +11,7 @@
 #include "cells/active_cell.h"
 #include "cells/categories.h"
 #include "cells/cell_names.h"
-#include "cells/map_display_texts.h"
+#include "cells/map/map_display_texts.h"
 #include "support/fake_main_form.h"
 #include "support/manual_time.h"
 #include "support/scripted_messages.h"

@@ -1,7 +1,7 @@
 // Multi-selection of cells and lines: ranges from the anchor, extension by
 // Shift or a held button, line marks, and the selection a row command
 // leaves behind.
-#include "cells/ch_commands.h"
+#include "cells/lists/ch_commands.h"
 #include "grid_fixture.h"
 
 #include <gtest/gtest.h>

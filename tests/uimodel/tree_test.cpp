@@ -2,7 +2,7 @@
 // delayed change of the selection.
 #include "menu_fixture.h"
 
-#include "cells/check_list.h"
+#include "cells/checks/check_list.h"
 #include "support/recording_tree_view.h"
 #include "ui/model/tree.h"
 

@@ -2,7 +2,7 @@
 // clone file and names the pages that hold errors and warnings.
 #include "app/main/ind_main.h"
 #include "cells/cell_names.h"
-#include "cells/check_list.h"
+#include "cells/checks/check_list.h"
 #include "ctl/ctl_cells.h"
 #include "ctl/ctl_files.h"
 #include "ctl/ctl_options.h"

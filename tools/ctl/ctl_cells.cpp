@@ -4,7 +4,7 @@
 #include "cells/active_cell.h"
 #include "cells/categories.h"
 #include "cells/cell_names.h"
-#include "cells/list_geometry.h"
+#include "cells/lists/list_geometry.h"
 #include "ctl/ctl_options.h"
 
 #include <cctype>

@@ -9,7 +9,7 @@
 #include "app/main/sheet_history.h"
 #include "app/main/trace_switch.h"
 #include "app/tick.h"
-#include "cells/check_list.h"
+#include "cells/checks/check_list.h"
 #include "app/message_service.h"
 #include "cells/ui_seams.h"
 #include "image/eeprom.h"

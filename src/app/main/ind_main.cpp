@@ -6,7 +6,7 @@
 #include "app/main/main_form.h"
 #include "app/message_service.h"
 #include "app/text_util.h"
-#include "cells/prepare_image.h"
+#include "cells/prepare/prepare_image.h"
 #include "overlay/gtex.h"
 #include "ui/model/sheet_reference.h"
 #include "ui/model/tree.h"

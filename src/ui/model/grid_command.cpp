@@ -5,7 +5,7 @@
 #include "app/events.h"
 #include "app/globals.h"
 #include "cells/cell_capsule.h"
-#include "cells/ch_commands.h"
+#include "cells/lists/ch_commands.h"
 #include "ui/model/segment_cells.h"
 #include "ui/model/sheet.h"
 #include "ui/model/sheet_grid.h"

@@ -3,7 +3,7 @@
 // rows holding a selected cell are marked across. A command whose cell
 // answers with a row range rebuilds the selection from it.
 #include "cells/cell_capsule.h"
-#include "cells/ch_commands.h"
+#include "cells/lists/ch_commands.h"
 #include "ui/model/sheet.h"
 #include "ui/model/sheet_grid.h"
 

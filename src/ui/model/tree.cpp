@@ -3,7 +3,7 @@
 #include "app/task.h"
 #include "app/text_util.h"
 #include "cells/cell_description.h"
-#include "cells/check_list.h"
+#include "cells/checks/check_list.h"
 #include "overlay/gtex.h"
 #include "ui/model/body_lines.h"
 
