@@ -1,5 +1,5 @@
 // The transfer progress window and the clone information window, headless.
-#include "qt_app.h"
+#include "process_objects_fixture.h"
 
 #include "app/environ.h"
 #include "app/globals.h"
@@ -24,23 +24,7 @@
 namespace xtr::test {
 namespace {
 
-class CloneWindows : public ::testing::Test {
-protected:
-    CloneWindows()
-    {
-        QtApp();
-        ProcessServices services;
-        services.environ = EnvironServices{&settings, &guard, ScreenSize{1024, 768}};
-        services.commandLine = {"xtr450"};
-        objects = std::make_unique<ProcessObjects>(services);
-    }
-
-    ManualTimeGuard time;
-    ScriptedMessages messages;
-    MemorySettings settings;
-    LocalInstanceGuard guard;
-    std::unique_ptr<ProcessObjects> objects;
-};
+class CloneWindows : public ProcessObjectsTest {};
 
 TEST_F(CloneWindows, ProgressWindowShowsReadsAndWritesWithABarOf32Cells)
 {

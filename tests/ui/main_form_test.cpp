@@ -1,5 +1,5 @@
 // The main form over the real application object, headless.
-#include "qt_app.h"
+#include "process_objects_fixture.h"
 
 #include "app/environ.h"
 #include "app/globals.h"
@@ -22,23 +22,7 @@
 namespace xtr::test {
 namespace {
 
-class MainFormTest : public ::testing::Test {
-protected:
-    MainFormTest()
-    {
-        QtApp();
-        ProcessServices services;
-        services.environ = EnvironServices{&settings, &guard, ScreenSize{1024, 768}};
-        services.commandLine = {"xtr450"};
-        objects = std::make_unique<ProcessObjects>(services);
-    }
-
-    ManualTimeGuard time;
-    ScriptedMessages messages;
-    MemorySettings settings;
-    LocalInstanceGuard guard;
-    std::unique_ptr<ProcessObjects> objects;
-};
+class MainFormTest : public ProcessObjectsTest {};
 
 TEST_F(MainFormTest, FormIsBuiltFromOverlayAndSettings)
 {

@@ -245,6 +245,9 @@ protected:
 
 private:
     static void IdleHandler(void* context, cmcTask* task);
+    // Ends the edit in progress and asks for a clone file to open; false
+    // without a window or when the user cancels.
+    bool AskFileToOpen(std::string& path);
 };
 
 }  // namespace xtr

@@ -118,18 +118,17 @@ bool cuiMain::Save()
     return fileName_.empty() ? SaveAsDialog() : SaveFile(fileName_);
 }
 
-bool cuiMain::OpenDialog()
+bool cuiMain::AskFileToOpen(std::string& path)
 {
     EvMan().Post(kEvCommitEdit, 0, 0);
-    if (form_ == nullptr) {
-        return false;
-    }
+    return form_ != nullptr && form_->AskOpenFileName(GTex().Text("GI_Sys_Dialog_FOpen", 0),
+                                                      GTex().Text("GI_Sys_Dialog_FOpen", 1), currentDirectory_, path);
+}
+
+bool cuiMain::OpenDialog()
+{
     std::string path;
-    if (!form_->AskOpenFileName(GTex().Text("GI_Sys_Dialog_FOpen", 0), GTex().Text("GI_Sys_Dialog_FOpen", 1),
-                                currentDirectory_, path)) {
-        return false;
-    }
-    return OpenFile(path);
+    return AskFileToOpen(path) && OpenFile(path);
 }
 
 bool cuiMain::SaveAsDialog()

@@ -95,13 +95,8 @@ bool cuiMain::RestoreBackup()
 
 bool cuiMain::CompareWith()
 {
-    EvMan().Post(kEvCommitEdit, 0, 0);
-    if (form_ == nullptr) {
-        return false;
-    }
     std::string path;
-    if (!form_->AskOpenFileName(GTex().Text("GI_Sys_Dialog_FOpen", 0), GTex().Text("GI_Sys_Dialog_FOpen", 1),
-                                currentDirectory_, path)) {
+    if (!AskFileToOpen(path)) {
         return false;
     }
     // The file is compared in the comparison image, brought into the same

@@ -44,13 +44,7 @@ bool WriteFlow::Start(cmcEeprom& image, RangeList ranges, CloneChain::Prepare pr
         return true;
     }
     const bool started = front_.Chain().Read(app_.ImageSize(), [this](const dst_CDrv_Result* result) {
-        Ended(result);
-        if (result == nullptr) {
-            Finish(WriteFlowEnd::Busy, 0);
-            return;
-        }
-        if (!ImageArrived(result)) {
-            Finish(WriteFlowEnd::BackupReadFailed, result->code);
+        if (!ReadArrived(result, WriteFlowEnd::BackupReadFailed)) {
             return;
         }
         result_.backup = KeepRadioBackup(app_, front_, result->image, options_.backupFolder, options_.now());
@@ -66,6 +60,20 @@ bool WriteFlow::Start(cmcEeprom& image, RangeList ranges, CloneChain::Prepare pr
     if (!started) {
         running_ = false;
         done_ = nullptr;
+        return false;
+    }
+    return true;
+}
+
+bool WriteFlow::ReadArrived(const dst_CDrv_Result* result, WriteFlowEnd failed)
+{
+    Ended(result);
+    if (result == nullptr) {
+        Finish(WriteFlowEnd::Busy, 0);
+        return false;
+    }
+    if (!ImageArrived(result)) {
+        Finish(failed, result->code);
         return false;
     }
     return true;
@@ -101,13 +109,7 @@ void WriteFlow::StartWrite()
 void WriteFlow::StartVerify()
 {
     const bool started = front_.Chain().Read(app_.ImageSize(), [this](const dst_CDrv_Result* result) {
-        Ended(result);
-        if (result == nullptr) {
-            Finish(WriteFlowEnd::Busy, 0);
-            return;
-        }
-        if (!ImageArrived(result)) {
-            Finish(WriteFlowEnd::VerifyReadFailed, result->code);
+        if (!ReadArrived(result, WriteFlowEnd::VerifyReadFailed)) {
             return;
         }
         result_.mismatches = CompareWritten(*image_, result->image, RangeList(ranges_));

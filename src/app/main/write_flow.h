@@ -80,6 +80,9 @@ private:
     void StartVerify();
     void Finish(WriteFlowEnd end, uint8_t code);
     void Ended(const dst_CDrv_Result* result);
+    // The end of a read of the flow: true when the radio's image arrived,
+    // else the flow finishes (busy, or `failed` with the read's code).
+    bool ReadArrived(const dst_CDrv_Result* result, WriteFlowEnd failed);
 
     cuiMain& app_;
     CloneFront& front_;
