@@ -25,7 +25,8 @@ TEST(FrequencyCodec, EntriesAreFittedToTheChannelRasterOrRefused)
         {"450.1", 450'100'000},      {"450.10001", 0},  // nothing on the raster in 450.100010-019
         {"450.00625", 450'006'250},  {"450.003", 450'003'125},  // 1 kHz of room after the typed digits
         {"145.2125 MHz", 145'212'500}, {"900", 0},      // entries lie below 800 MHz
-        {"MHz", 0},
+        {"MHz", 0},                  {"-", 0},          // no digit: no frequency, not 0 MHz
+        {"<-", 0},                   {".", 0},
     };
     for (const auto& entry : kEntries) {
         GridRequest g;

@@ -17,6 +17,7 @@ TypedNumber ParseTyped(std::string_view text, std::string_view allowed)
     }
     TypedNumber number;
     number.empty = kept.empty();
+    number.hasDigit = kept.find_first_of("0123456789") != std::string::npos;
     if (kept.size() > 9) {
         kept.resize(9);
     }

@@ -23,6 +23,7 @@ namespace xtr::codec {
 // nothing was left after filtering (the entry is then ignored).
 struct TypedNumber {
     bool empty = true;
+    bool hasDigit = false;  // a kept text of signs and points only reads as 0
     double value = 0.0;
 };
 TypedNumber ParseTyped(std::string_view text, std::string_view allowed);

@@ -61,7 +61,9 @@ bool CodecFrequency(cmcCellCapsule& rq, int& editorKind, datChFreq& ch, FreqSide
 
     if (rq.commitMode == cellcommit::kStore) {
         const codec::TypedNumber typed = codec::ParseTyped(rq.editText, ".-");
-        if (!typed.empty) {
+        // A text without a digit ("-", ".", the "<-" a transmit cell shows)
+        // names no frequency; read as 0 it would put the channel on 0 MHz.
+        if (typed.hasDigit) {
             const double hz = std::clamp(typed.value * 1e6 + 0.5, 0.0, kFreqEntryMax + 0.5);
             if (const auto fitted = FitToRaster(static_cast<std::uint32_t>(hz))) {
                 if (receive) {
