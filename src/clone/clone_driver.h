@@ -118,6 +118,7 @@ public:
     int32_t CommandPreamble() const { return commandPreamble_; }
     int32_t DataPreamble() const { return dataPreamble_; }
     cmcComm& Port() { return comm_; }
+    const cmcComm& Port() const { return comm_; }
 
 private:
     // What one step decides: the next state, whether anything moved, and the

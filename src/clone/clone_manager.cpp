@@ -12,6 +12,34 @@
 #include "platform/serial_device.h"
 
 namespace xtr {
+namespace {
+
+// "COM7" or "\\.\COM7": the name the message's "COM%d" already says.
+bool IsComPortName(std::string_view name)
+{
+    if (name.substr(0, 4) == "\\\\.\\") {
+        name.remove_prefix(4);
+    }
+    if (name.size() < 4 || (name[0] != 'C' && name[0] != 'c') || (name[1] != 'O' && name[1] != 'o') ||
+        (name[2] != 'M' && name[2] != 'm')) {
+        return false;
+    }
+    return name.find_first_not_of("0123456789", 3) == std::string_view::npos;
+}
+
+// The device a failure message names: the path the user gave, else the
+// device a numbered port stands for on this system (/dev/ttyUSB0 for
+// COM1), unless that is the COM port itself.
+std::string ShownDevice(const cmcCloneDrv& driver)
+{
+    if (!driver.DevicePath().empty()) {
+        return driver.DevicePath();
+    }
+    const std::string& opened = driver.Port().DeviceName();
+    return IsComPortName(opened) ? std::string() : opened;
+}
+
+}  // namespace
 
 int32_t RangeBytes(RangeList ranges)
 {
@@ -181,7 +209,7 @@ void indCloneMan::DispatchResult(dst_CDrv_Result& result)
         const std::string reason = result.code == kClonePortError
                                        ? PortOpenFailureText(driver_.Port().DeviceName(), driver_.Port().OpenError())
                                        : std::string();
-        ShowCloneError(result.code, Env().comPort, driver_.DevicePath(), reason);
+        ShowCloneError(result.code, Env().comPort, ShownDevice(driver_), reason);
     }
 
     // 3. The progress display closes; the main window comes back.

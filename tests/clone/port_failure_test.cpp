@@ -7,6 +7,9 @@
 #include "clone/port_problem_text.h"
 #include "platform/port_problem.h"
 #include "platform/serial_device.h"
+#include "platform/serial_port_names.h"
+#include "app/globals.h"
+#include "app/environ.h"
 #include "support/temp_dir.h"
 
 #include <cerrno>
@@ -98,6 +101,26 @@ TEST_F(PortFailureTest, ThePortKeepsTheDeviceAndTheErrorOfItsLastOpen)
     EXPECT_EQ(PortProblemOf(comm.OpenError()), PortProblem::Denied);
 }
 #endif
+
+// A port chosen by number names, in the message's head, the device it
+// stands for on this system; a COM name of its own keeps the numbered head.
+TEST_F(PortFailureTest, TheHeadOfANumberedPortNamesItsDevice)
+{
+    const int32_t port = Env().comPort;
+    SetSerialPortOverride(port, "/dev/ttyXTR7");
+    const std::string device = MessageOf(std::make_unique<RefusingDevice>(EBUSY), "");
+    EXPECT_NE(device.find("The serial port /dev/ttyXTR7 cannot be opened"), std::string::npos) << device;
+    EXPECT_EQ(device.find("COM"), std::string::npos) << device;
+
+    for (const std::string com : {"COM" + std::to_string(port), "\\\\.\\COM" + std::to_string(port)}) {
+        SetSerialPortOverride(port, com);
+        const std::string numbered = MessageOf(std::make_unique<RefusingDevice>(EBUSY), "");
+        EXPECT_NE(numbered.find("The serial port COM" + std::to_string(port) + " cannot be opened"),
+                  std::string::npos)
+            << com << ": " << numbered;
+    }
+    ClearSerialPortOverrides();
+}
 
 TEST_F(PortFailureTest, NamesInTheDevicePathAreNeverReadAsPlaceholders)
 {
