@@ -28,15 +28,18 @@ bool IsComPortName(std::string_view name)
 }
 
 // The device a failure message names: the path the user gave, else the
-// device a numbered port stands for on this system (/dev/ttyUSB0 for
-// COM1), unless that is the COM port itself.
-std::string ShownDevice(const cmcCloneDrv& driver)
+// numbered port the user chose with the device it stands for on this
+// system ("COM1 (/dev/ttyUSB0)"), unless that is the COM port itself.
+std::string ShownDevice(const cmcCloneDrv& driver, int32_t port)
 {
     if (!driver.DevicePath().empty()) {
         return driver.DevicePath();
     }
     const std::string& opened = driver.Port().DeviceName();
-    return IsComPortName(opened) ? std::string() : opened;
+    if (opened.empty() || IsComPortName(opened)) {
+        return std::string();
+    }
+    return "COM" + std::to_string(port) + " (" + opened + ")";
 }
 
 }  // namespace
@@ -209,7 +212,7 @@ void indCloneMan::DispatchResult(dst_CDrv_Result& result)
         const std::string reason = result.code == kClonePortError
                                        ? PortOpenFailureText(driver_.Port().DeviceName(), driver_.Port().OpenError())
                                        : std::string();
-        ShowCloneError(result.code, Env().comPort, ShownDevice(driver_), reason);
+        ShowCloneError(result.code, Env().comPort, ShownDevice(driver_, Env().comPort), reason);
     }
 
     // 3. The progress display closes; the main window comes back.
