@@ -7,6 +7,7 @@
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 
 namespace xtr::ui {
@@ -14,9 +15,17 @@ namespace {
 
 using Painter = std::function<void(QPainter&)>;
 
-QPixmap Draw(const Painter& paint)
+constexpr int kIconSide = 16;
+
+// Drawn in the 16-pixel design's coordinates on a picture of the device's
+// resolution, so that a high-density screen gets sharp lines rather than
+// an enlarged 16-pixel picture.
+QPixmap Draw(const Painter& paint, qreal devicePixelRatio)
 {
-    QPixmap pixmap(16, 16);
+    const qreal ratio = std::max<qreal>(1.0, devicePixelRatio);
+    const int side = static_cast<int>(std::lround(kIconSide * ratio));
+    QPixmap pixmap(side, side);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -79,7 +88,6 @@ void Bank(QPainter& p, int number)
     p.drawText(QRectF(1.5, 2.5, 13, 11), Qt::AlignCenter, QString::number(number));
 }
 
-constexpr int kIconSide = 16;
 
 void NewFile(QPainter& p)
 {
@@ -260,38 +268,38 @@ QPixmap MarkerPicture(bool error, qreal devicePixelRatio)
     return pixmap;
 }
 
-QList<QPixmap> TreeImages()
+QList<QPixmap> TreeImages(qreal devicePixelRatio)
 {
     return {
-        Draw(Rig),
-        Draw(Folder),
-        Draw([](QPainter& p) { Note(p, QColor(255, 255, 230)); }),
-        Draw([](QPainter& p) { Note(p, QColor(225, 240, 255)); }),
-        Draw([](QPainter& p) { Bank(p, 0); }),
-        Draw([](QPainter& p) { Bank(p, 1); }),
-        Draw([](QPainter& p) { Bank(p, 2); }),
-        Draw([](QPainter& p) { Bank(p, 3); }),
-        MarkerPicture(false, 1.0),
-        MarkerPicture(true, 1.0),
+        Draw(Rig, devicePixelRatio),
+        Draw(Folder, devicePixelRatio),
+        Draw([](QPainter& p) { Note(p, QColor(255, 255, 230)); }, devicePixelRatio),
+        Draw([](QPainter& p) { Note(p, QColor(225, 240, 255)); }, devicePixelRatio),
+        Draw([](QPainter& p) { Bank(p, 0); }, devicePixelRatio),
+        Draw([](QPainter& p) { Bank(p, 1); }, devicePixelRatio),
+        Draw([](QPainter& p) { Bank(p, 2); }, devicePixelRatio),
+        Draw([](QPainter& p) { Bank(p, 3); }, devicePixelRatio),
+        MarkerPicture(false, devicePixelRatio),
+        MarkerPicture(true, devicePixelRatio),
     };
 }
 
-QList<QPixmap> ToolBarImages()
+QList<QPixmap> ToolBarImages(qreal devicePixelRatio)
 {
     return {
-        Draw(NewFile),
-        Draw(OpenFile),
-        Draw(SaveFile),
-        Draw([](QPainter& p) { Port(p, 1); }),
-        Draw([](QPainter& p) { Port(p, 2); }),
-        Draw([](QPainter& p) { Port(p, 3); }),
-        Draw([](QPainter& p) { Port(p, 4); }),
-        Draw([](QPainter& p) { Arrow(p, false); }),
-        Draw([](QPainter& p) { Arrow(p, true); }),
-        Draw(Info),
-        Draw(Pen),
-        Draw(Fill),
-        Draw(Slider),
+        Draw(NewFile, devicePixelRatio),
+        Draw(OpenFile, devicePixelRatio),
+        Draw(SaveFile, devicePixelRatio),
+        Draw([](QPainter& p) { Port(p, 1); }, devicePixelRatio),
+        Draw([](QPainter& p) { Port(p, 2); }, devicePixelRatio),
+        Draw([](QPainter& p) { Port(p, 3); }, devicePixelRatio),
+        Draw([](QPainter& p) { Port(p, 4); }, devicePixelRatio),
+        Draw([](QPainter& p) { Arrow(p, false); }, devicePixelRatio),
+        Draw([](QPainter& p) { Arrow(p, true); }, devicePixelRatio),
+        Draw(Info, devicePixelRatio),
+        Draw(Pen, devicePixelRatio),
+        Draw(Fill, devicePixelRatio),
+        Draw(Slider, devicePixelRatio),
     };
 }
 

@@ -14,10 +14,12 @@ namespace xtr::ui {
 inline constexpr int kTreeImageCount = 10;
 inline constexpr int kToolBarImageCount = 13;
 
-QList<QPixmap> TreeImages();
+// The pictures are 16 logical pixels across, drawn for a device of the
+// given pixel ratio.
+QList<QPixmap> TreeImages(qreal devicePixelRatio = 1.0);
 // The warning (error) marker, images 8 and 9 of the tree, drawn for a
 // device of the given pixel ratio: 16 logical pixels across at any ratio.
 QPixmap MarkerPicture(bool error, qreal devicePixelRatio);
-QList<QPixmap> ToolBarImages();
+QList<QPixmap> ToolBarImages(qreal devicePixelRatio = 1.0);
 
 }  // namespace xtr::ui

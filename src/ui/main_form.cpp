@@ -65,9 +65,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
                                                 workArea.top() + workArea.height()});
     setGeometry(bounds.left, bounds.top, bounds.Width(), bounds.Height());
 
-    treeImages_ = ui::TreeImages();
+    treeImages_ = ui::TreeImages(devicePixelRatioF());
     markers_ = std::make_unique<QtMarkerImages>(treeImages_);
-    toolBarImages_ = ui::ToolBarImages();
+    toolBarImages_ = ui::ToolBarImages(devicePixelRatioF());
     setMinimumSize(400, 200);
 
     // The form's own task exists for the toolkit's sake only: created

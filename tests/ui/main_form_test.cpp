@@ -33,7 +33,7 @@ TEST_F(MainFormTest, FormIsBuiltFromOverlayAndSettings)
     EXPECT_EQ(form.TreeImages().size(), ui::kTreeImageCount);
     EXPECT_EQ(form.ToolBarImages().size(), ui::kToolBarImageCount);
     for (const QPixmap& image : form.TreeImages() + form.ToolBarImages()) {
-        EXPECT_EQ(image.size(), QSize(16, 16));
+        EXPECT_EQ(image.deviceIndependentSize(), QSizeF(16, 16));
     }
     EXPECT_NE(form.LeftPanel(), nullptr);
     EXPECT_NE(form.RightPanel(), nullptr);

@@ -103,5 +103,23 @@ TEST(MarkerPicture, TheTreesMarkersAreTheSameDrawingAtOneDevicePixelPerPixel)
     EXPECT_EQ(markers.Image(42, 2.0), nullptr);
 }
 
+// At a pixel ratio of 2 every picture is drawn on 32 x 32 device pixels for
+// its 16 logical ones: sharper than the 16-pixel picture enlarged.
+TEST(MarkerPicture, PicturesAreDrawnForTheDevicesPixelRatio)
+{
+    QtApp();
+    const QList<QPixmap> single = ui::TreeImages(1.0) + ui::ToolBarImages(1.0);
+    const QList<QPixmap> dense = ui::TreeImages(2.0) + ui::ToolBarImages(2.0);
+    ASSERT_EQ(single.size(), dense.size());
+    int drawnAfresh = 0;
+    for (qsizetype i = 0; i < dense.size(); ++i) {
+        EXPECT_EQ(dense[i].size(), QSize(32, 32)) << i;
+        EXPECT_EQ(dense[i].deviceIndependentSize(), QSizeF(16, 16)) << i;
+        const QImage enlarged = OnWhite(single[i]).scaled(32, 32, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        drawnAfresh += OnWhite(dense[i]) != enlarged ? 1 : 0;
+    }
+    EXPECT_EQ(drawnAfresh, dense.size());
+}
+
 }  // namespace
 }  // namespace xtr::test
