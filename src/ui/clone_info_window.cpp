@@ -42,8 +42,20 @@ cuiInformation::cuiInformation(QWidget* owner, const std::string& caption, const
     setFixedSize(layout_.clientWidth, layout_.clientHeight);
     if (owner != nullptr) {
         move(owner->frameGeometry().center() - QPoint(width() / 2, height() / 2));
+        // The main window is disabled (and shows it) while the window lives.
+        // The window itself, a window of its own, stays enabled.
+        owner_ = owner;
+        owner_->setEnabled(false);
+        setEnabled(true);
     }
     ok_->setFocus(Qt::OtherFocusReason);
+}
+
+cuiInformation::~cuiInformation()
+{
+    if (owner_ != nullptr) {
+        owner_->setEnabled(true);
+    }
 }
 
 }  // namespace xtr::ui

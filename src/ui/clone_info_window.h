@@ -7,6 +7,7 @@
 #include "ui/model/information_layout.h"
 
 #include <QDialog>
+#include <QPointer>
 
 #include <string>
 
@@ -20,6 +21,7 @@ class cuiInformation : public QDialog {
     Q_OBJECT
 public:
     cuiInformation(QWidget* owner, const std::string& caption, const std::string& sheetKey);
+    ~cuiInformation() override;
 
     SheetPanel* Page() const { return page_; }
     QPushButton* OkButton() const { return ok_; }
@@ -30,6 +32,7 @@ public:
     static constexpr int kPanelBorder = 8;
 
 private:
+    QPointer<QWidget> owner_;
     SheetPanel* page_ = nullptr;
     QPushButton* ok_ = nullptr;
     InformationLayout layout_;

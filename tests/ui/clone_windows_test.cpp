@@ -85,5 +85,19 @@ TEST_F(CloneWindows, InformationWindowShowsTheIdentitySheetSizedToItsGrid)
     EXPECT_EQ(window.result(), QDialog::Accepted);
 }
 
+TEST_F(CloneWindows, TheMainWindowIsDisabledWhileTheInformationWindowLives)
+{
+    ui::TForm1 form;
+    {
+        ui::cuiInformation window(&form, "Caption", "GI_Sheet_CloneInfo");
+        window.show();
+        EXPECT_FALSE(form.isEnabled());
+        EXPECT_TRUE(window.isEnabled());
+        EXPECT_TRUE(window.OkButton()->isEnabled());
+        window.OkButton()->click();
+    }
+    EXPECT_TRUE(form.isEnabled());
+}
+
 }  // namespace
 }  // namespace xtr::test
