@@ -1,7 +1,7 @@
 // The main window's menu bar, tool bar and tree over the shipped overlay,
 // headless: what a user (or a screen reader) finds in them, and the tree's
 // markers as drawn.
-#include "qt_app.h"
+#include "process_objects_fixture.h"
 
 #include "app/environ.h"
 #include "app/globals.h"
@@ -41,15 +41,10 @@
 namespace xtr::test {
 namespace {
 
-class NavigationWidgets : public ::testing::Test {
+class NavigationWidgets : public ProcessObjectsTest {
 protected:
     NavigationWidgets()
     {
-        QtApp();
-        ProcessServices services;
-        services.environ = EnvironServices{&settings, &guard, ScreenSize{1024, 768}};
-        services.commandLine = {"xtr450"};
-        objects = std::make_unique<ProcessObjects>(services);
         Env().toolbarVisible = 1;
     }
 
@@ -100,11 +95,6 @@ protected:
     }
     QImage Shown(QTreeWidgetItem* item) { return item->icon(0).pixmap(16, 16).toImage(); }
 
-    ManualTimeGuard time;
-    ScriptedMessages messages;
-    MemorySettings settings;
-    LocalInstanceGuard guard;
-    std::unique_ptr<ProcessObjects> objects;
 };
 
 TEST_F(NavigationWidgets, MenuBarHoldsEveryMenuWithItsItemsSeparatorsAndShortcuts)

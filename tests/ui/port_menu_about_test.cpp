@@ -2,7 +2,7 @@
 // headless: the items the section puts below the numbered ports and what
 // choosing them does, and keys typed into the About box reaching the
 // application object (the maker access word works there as in the window).
-#include "qt_app.h"
+#include "process_objects_fixture.h"
 
 #include "app/environ.h"
 #include "app/globals.h"
@@ -37,17 +37,8 @@ private:
     std::vector<SerialPortInfo>* ports_;
 };
 
-class PortAboutTest : public ::testing::Test {
+class PortAboutTest : public ProcessObjectsTest {
 protected:
-    PortAboutTest()
-    {
-        QtApp();
-        ProcessServices services;
-        services.environ = EnvironServices{&settings, &guard, ScreenSize{1024, 768}};
-        services.commandLine = {"xtr450"};
-        objects = std::make_unique<ProcessObjects>(services);
-    }
-
     static QStringList Texts(const QList<QAction*>& actions)
     {
         QStringList texts;
@@ -57,11 +48,6 @@ protected:
         return texts;
     }
 
-    ManualTimeGuard time;
-    ScriptedMessages messages;
-    MemorySettings settings;
-    LocalInstanceGuard guard;
-    std::unique_ptr<ProcessObjects> objects;
     std::vector<SerialPortInfo> ports;
 };
 

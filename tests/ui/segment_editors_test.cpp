@@ -1,6 +1,6 @@
 // The text entry popup and the character editor over the real application
 // object and cell dispatch, headless.
-#include "qt_app.h"
+#include "process_objects_fixture.h"
 
 #include "app/events.h"
 #include "app/globals.h"
@@ -74,15 +74,10 @@ void Shot(QWidget* window, const char* name)
 
 void CountStores(void* context, const cmcCellCapsule&, std::uint32_t) { ++*static_cast<int*>(context); }
 
-class SegmentEditorsTest : public ::testing::Test {
+class SegmentEditorsTest : public ProcessObjectsTest {
 protected:
     SegmentEditorsTest()
     {
-        QtApp();
-        ProcessServices services;
-        services.environ = EnvironServices{&settings, &guard, ScreenSize{1024, 768}};
-        services.commandLine = {"xtr450"};
-        objects = std::make_unique<ProcessObjects>(services);
         SetSegmentEditors(&editors);
     }
     ~SegmentEditorsTest() override
@@ -121,11 +116,6 @@ protected:
     ui::cuiFSegText* Popup() { return editors.TextPopup(); }
     std::string MemoText() { return Popup()->Memo()->toPlainText().toStdString(); }
 
-    ManualTimeGuard time;
-    ScriptedMessages messages;
-    MemorySettings settings;
-    LocalInstanceGuard guard;
-    std::unique_ptr<ProcessObjects> objects;
     FakeMainForm form;
     ui::QtSegmentEditors editors{&form, nullptr};
     cmcCellObj cell;
