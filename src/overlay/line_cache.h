@@ -4,6 +4,7 @@
 // entry asked for over and over) without going back to the file.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <list>
@@ -30,7 +31,13 @@ public:
     std::size_t Count() const { return lines_.size(); }
 
 private:
+    // How many cached lines start at offsets of each hash bucket: a miss
+    // (every new line of a walk) is known without going through the list.
+    static constexpr std::size_t kBuckets = 256;
+    static std::size_t BucketOf(std::int64_t start);
+
     std::list<Line> lines_;
+    std::array<std::uint8_t, kBuckets> inBucket_{};
 };
 
 }  // namespace xtr
