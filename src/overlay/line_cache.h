@@ -31,13 +31,19 @@ public:
     std::size_t Count() const { return lines_.size(); }
 
 private:
-    // How many cached lines start at offsets of each hash bucket: a miss
-    // (every new line of a walk) is known without going through the list.
-    static constexpr std::size_t kBuckets = 256;
-    static std::size_t BucketOf(std::int64_t start);
+    using Iterator = std::list<Line>::iterator;
+    // Where each cached line sits in the list, by its start offset: an open
+    // addressed table four times the capacity, so that neither a hit nor a
+    // miss walks the list.
+    static constexpr std::size_t kSlots = 4 * kCapacity;
+    static std::size_t SlotOf(std::int64_t start);
+    // The slot holding start, or kSlots when none does.
+    std::size_t FindSlot(std::int64_t start) const;
+    void Unindex(std::size_t slot);
 
     std::list<Line> lines_;
-    std::array<std::uint8_t, kBuckets> inBucket_{};
+    std::array<Iterator, kSlots> slots_{};
+    std::array<bool, kSlots> used_{};
 };
 
 }  // namespace xtr

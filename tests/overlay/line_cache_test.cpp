@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace xtr {
 namespace {
@@ -37,6 +40,34 @@ TEST(LineCache, FindsWhatItHoldsAndForgetsTheLeastRecentlyUsed)
     ASSERT_NE(cache.Find(0), nullptr);
     EXPECT_EQ(cache.Find(20), nullptr);
     EXPECT_NE(cache.Find(30), nullptr);
+}
+
+TEST(LineCache, AgreesWithAPlainListOverALongMixedRun)
+{
+    // Starts drawn from a small range, so that lines collide in the index,
+    // are found, evicted and stored again many times; a plain list searched
+    // front to back is the model.
+    LineCache cache;
+    std::vector<std::int64_t> model;  // most recently used first
+    std::uint32_t seed = 12345;
+    for (int step = 0; step < 20000; ++step) {
+        seed = seed * 1103515245u + 12345u;
+        const std::int64_t start = static_cast<std::int64_t>((seed >> 16) % 200) * 7;
+        const auto inModel = std::find(model.begin(), model.end(), start);
+        const LineCache::Line* line = cache.Find(start);
+        ASSERT_EQ(line != nullptr, inModel != model.end()) << "step " << step;
+        if (line != nullptr) {
+            ASSERT_EQ(line->text, std::to_string(start)) << "step " << step;
+            model.erase(inModel);
+        } else {
+            cache.Store(start, 7, std::to_string(start));
+            if (model.size() == LineCache::kCapacity) {
+                model.pop_back();
+            }
+        }
+        model.insert(model.begin(), start);
+        ASSERT_EQ(cache.Count(), model.size());
+    }
 }
 
 }  // namespace
