@@ -51,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FrameScanner scanner;
     int32_t frames = 0;
     bool ended = false;
-    bool outside = false;  // the map reaches past the image
+    int32_t reach = imageSize;  // the furthest address the map may cover
+    bool outside = false;       // the map reaches past the image
 
     for (size_t i = 0; i < size && !ended; ++i) {
         const FrameScanner::Event event = scanner.Feed(data[i]);
@@ -90,8 +91,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         MarkReceived(map, block.address, block.count);
         // An empty frame may be addressed past the image: the map then grows
         // to its address, and the verification must call the read outside.
-        const int32_t mapEnd = block.count == 0 ? std::max(imageSize, block.address) : imageSize;
-        Require(map.Length() <= (mapEnd + 7) / 8);
+        if (block.count == 0) {
+            reach = std::max(reach, block.address);
+        }
+        Require(map.Length() <= (reach + 7) / 8);
         outside = outside || map.Length() > (imageSize + 7) / 8;
         ++frames;
     }
