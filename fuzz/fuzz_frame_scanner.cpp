@@ -2,7 +2,8 @@
 // scanner and the checks of a read, an identify and a write's answer, and
 // keeps the received map as a read does. Whatever the bytes, nothing may
 // crash, a frame may never exceed its limit, an accepted data block must lie
-// inside the image, and the verification must answer a known code.
+// inside the image (an empty one may be addressed past it, which the
+// verification then reports), and the verification must answer a known code.
 #include "clone/clone_result.h"
 #include "clone/frame_scanner.h"
 #include "clone/received_map.h"
@@ -10,14 +11,20 @@
 #include "image/eeprom.h"
 #include "image/range_list.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
 
-void Require(bool condition)
+// The check that failed is named, so that a finding says what went wrong.
+#define Require(condition) RequireThat((condition), #condition)
+
+void RequireThat(bool condition, const char* what)
 {
     if (!condition) {
+        std::fprintf(stderr, "fuzz check failed: %s\n", what);
         std::abort();
     }
 }
@@ -44,6 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FrameScanner scanner;
     int32_t frames = 0;
     bool ended = false;
+    int32_t reach = imageSize;  // the furthest address the map may cover
+    bool outside = false;       // the map reaches past the image
 
     for (size_t i = 0; i < size && !ended; ++i) {
         const FrameScanner::Event event = scanner.Feed(data[i]);
@@ -80,12 +89,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Require(block.count == 0 || (block.address >= 0 && block.address + block.count <= imageSize));
         image.WriteBlock(block.address, block.bytes.data(), block.count);
         MarkReceived(map, block.address, block.count);
-        Require(map.Length() <= (imageSize + 7) / 8);
+        // An empty frame may be addressed past the image: the map then grows
+        // to its address, and the verification must call the read outside.
+        if (block.count == 0) {
+            reach = std::max(reach, block.address);
+        }
+        Require(map.Length() <= (reach + 7) / 8);
+        outside = outside || map.Length() > (imageSize + 7) / 8;
         ++frames;
     }
 
     const RangePair ranges[] = {{0, imageSize / 2}, {imageSize - 16, imageSize - 1}, kRangeEnd};
     const uint8_t verdict = VerifyReceived(map, ranges, imageSize);
     Require(verdict == kCloneOk || verdict == kCloneMissing || verdict == kCloneOutside);
+    Require(!outside || verdict == kCloneOutside);
     return 0;
 }

@@ -73,6 +73,10 @@ bool LoopsStaySmall(std::string_view input)
             end = input.size();
         }
         const std::string_view line = input.substr(start, end - start);
+        start = end + 1;
+        if (line.find("LoopFrom") == std::string_view::npos) {
+            continue;  // most lines hold no loop: no need to split them
+        }
         for (std::string_view item : xtr::ParenItems(line)) {
             if (xtr::ItemHasKey(item, "LoopFrom")) {
                 const std::optional<int> count = xtr::ItemCount(item, "LoopFrom");
@@ -82,7 +86,6 @@ bool LoopsStaySmall(std::string_view input)
                 }
             }
         }
-        start = end + 1;
     }
     return true;
 }

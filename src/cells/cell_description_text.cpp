@@ -92,6 +92,23 @@ std::optional<std::string> NthField(std::string_view text, char separator, int n
     return NthFieldOf(text, std::string_view(&separator, 1), n);
 }
 
+std::vector<std::string_view> SplitFields(std::string_view text, char separator)
+{
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    for (std::size_t i = 0;;) {
+        if (i >= text.size() || text[i] == separator) {
+            fields.push_back(text.substr(start, i - start));
+            if (i >= text.size()) {
+                return fields;
+            }
+            start = ++i;
+            continue;
+        }
+        i += CharLength(text, i);
+    }
+}
+
 std::int32_t ParseDecimal(std::string_view text)
 {
     text = SkipBlanks(text);

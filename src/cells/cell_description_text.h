@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace xtr {
 
@@ -46,6 +47,9 @@ int CountCellDescriptions(std::string_view line);
 std::optional<std::string> NthField(std::string_view text, char separator, int n);
 // The same, splitting at any character of separators.
 std::optional<std::string> NthFieldOf(std::string_view text, std::string_view separators, int n);
+// Every field of text split at separator by the same rules, in one pass over
+// the text (a loop over NthField would walk it once per field).
+std::vector<std::string_view> SplitFields(std::string_view text, char separator);
 
 // The usual decimal conversion: leading blanks and a sign allowed, reading
 // stops at the first non-digit, no digits give 0. Values beyond the 32-bit

@@ -111,12 +111,8 @@ bool ApplyStyles(std::string_view field, std::uint8_t& style)
 {
     bool recognisedAll = true;
     bool cleared = false;
-    for (int i = 0;; ++i) {
-        const std::optional<std::string> part = NthField(field, '+', i);
-        if (!part) {
-            break;
-        }
-        const std::string_view name = WithoutTrailingBlanks(*part);
+    for (const std::string_view part : SplitFields(field, '+')) {
+        const std::string_view name = WithoutTrailingBlanks(part);
         if (name.empty()) {
             continue;  // "fsBold+" names one style
         }
@@ -224,12 +220,9 @@ int CharsetOfName(std::string_view name)
 bool ApplyFontDescription(std::string_view text, FontDesc& font)
 {
     bool recognisedAll = true;
-    for (int n = 0;; ++n) {
-        const std::optional<std::string> field = NthField(text, ',', n);
-        if (!field) {
-            break;
-        }
-        if (!field->empty() && !ApplyField(n, *field, font)) {
+    const std::vector<std::string_view> fields = SplitFields(text, ',');
+    for (std::size_t n = 0; n < fields.size(); ++n) {
+        if (!fields[n].empty() && !ApplyField(static_cast<int>(n), fields[n], font)) {
             recognisedAll = false;
         }
     }

@@ -110,6 +110,29 @@ TEST(NthField, SplitsOnWholeCharacters)
     EXPECT_EQ(NthFieldOf("k=v;w", "=;", 2), "w");
 }
 
+TEST(SplitFields, GivesTheFieldsNthFieldGives)
+{
+    for (const std::string_view text : {std::string_view("a,b,,d"), std::string_view(""), std::string_view(","),
+                                        std::string_view("\x95,x,y\x95"), std::string_view("x,\x95")}) {
+        const std::vector<std::string_view> fields = SplitFields(text, ',');
+        for (std::size_t n = 0; n < fields.size(); ++n) {
+            EXPECT_EQ(NthField(text, ',', static_cast<int>(n)), std::string(fields[n])) << text << " field " << n;
+        }
+        EXPECT_FALSE(NthField(text, ',', static_cast<int>(fields.size())).has_value()) << text;
+    }
+    // The second byte of a double-byte character never splits.
+    EXPECT_EQ(SplitFields("\x95,x,y", ','), (std::vector<std::string_view>{"\x95,x", "y"}));
+}
+
+TEST(ApplyFontDescription, ManyEmptyFieldsAreReadInOnePass)
+{
+    // Thousands of separators: every field is looked at once, and the fields
+    // past the known ones are still refused.
+    FontDesc font;
+    EXPECT_FALSE(ApplyFontDescription(std::string(20000, ',') + "extra", font));
+    EXPECT_TRUE(ApplyFontDescription(",,,,,fsBold" + std::string(20000, '+'), font));
+}
+
 TEST(ParseDecimal, UsualConversionHeldInsideThirtyTwoBits)
 {
     EXPECT_EQ(ParseDecimal("  -12x"), -12);
