@@ -1,8 +1,9 @@
-// Room for the texts a sheet shows as they are: a heading or a remark does
-// not size its column (that would widen the column of every row below it)
-// but spans the joined cells to its right; when even that span is narrower
-// than its text, the span's last column grows so that the text shows whole
-// instead of being cut by the next cell. And on paper, where the basic
+// Room for the texts a printed sheet shows: a heading or a remark does not
+// size its column (that would widen the column of every row below it) but
+// spans the joined cells to its right; when even that span is narrower than
+// its text, the span's last column grows so that the text prints whole
+// instead of being cut by the next cell (the screen scrolls and keeps its
+// columns as the W letters make them). And on paper, where the basic
 // cell's font is given in printer dots, a cell's own font follows it in
 // proportion: its size in the sheet description is meant for the screen.
 #pragma once

@@ -213,7 +213,7 @@ private:
     int ParseRow(const std::string& entry, std::int32_t line, int row, bool mayMultiSelect, TextMeasurer& measurer);
     // A W or H cell widens its column or heightens its row to its caption.
     void GrowToCaption(const cmcCellObj& cell, int column, int row, TextMeasurer& measurer);
-    // Widens the columns a heading or a remark would be cut in
+    // On paper, widens the columns a heading or a remark would be cut in
     // (caption_room.h).
     void WidenForCaptions(TextMeasurer& measurer);
     // A cell parsed for paper takes the printed basic cell as its template

@@ -28,7 +28,11 @@ void cuiSheet::BuildCells()
     firstSelectableColumn_ = columns_;
     firstSelectableRow_ = rows_;
     FillCells(entry);
-    WidenForCaptions(ActiveMeasurer());
+    // The screen can scroll and keeps its columns to the W letters; paper
+    // has to show every caption whole.
+    if (Printing()) {
+        WidenForCaptions(ActiveMeasurer());
+    }
 }
 
 void cuiSheet::BuildBasicCell()
