@@ -8,13 +8,9 @@
 #include "ctl/ctl_tree.h"
 #include "ctl/file_commands.h"
 #include "overlay/gtex.h"
-#include "ui/icons.h"
-#include "ui/model/image_segment_source.h"
-#include "ui/model/sheet_common.h"
-#include "ui/model/sheet_factory.h"
+#include "ui/image_print_sheets.h"
 #include "ui/model/sheet_print.h"
 #include "ui/print_target.h"
-#include "ui/qt_marker_images.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -104,21 +100,9 @@ int RunPrint(const std::vector<std::string>& words)
         writer.setResolution(kPdfDotsPerInch);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setTitle(QFileInfo(QString::fromLocal8Bit(args.Positional().front().c_str())).fileName());
-        const cmcEeprom* image = &session.App().CurrentImage();
-        // The desktop's markers and display-text drawing: the marker shapes
-        // and the segment characters are drawn by code, not read from files.
-        ui::QtMarkerImages markers(ui::TreeImages());
-        const ImageSegmentSource segments(session.App().SegmentFont(), *image);
-        ui::QtPrintTarget printer(
-            writer, GTex(),
-            [image, &markers](const std::string& reference) {
-                auto sheet = CreateSheet(reference, nullptr, GTex(), &markers);
-                if (auto* common = dynamic_cast<iuiSh_Common*>(sheet.get())) {
-                    common->SetImage(image);
-                }
-                return sheet;
-            },
-            &markers);
+        // The desktop's markers and display texts, over the file's image.
+        ui::ImagePrintSheets sheets(GTex(), session.App().CurrentImage(), session.App().SegmentFont());
+        ui::QtPrintTarget printer(writer, GTex(), sheets.Factory(), sheets.Markers());
         PrintState state;
         PrintAllRun run(printer, state, references, printer.PrintableArea(), printer.DefaultFontHeight());
         while (run.Tick()) {
