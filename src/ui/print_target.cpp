@@ -187,15 +187,8 @@ void QtPrintTarget::DrawPage(const Rect& area, const Rect& inner, const PageBloc
     CellPainter cells(*sheet_, canvas);
     const CellPaintState state;
     const PrintGrid grid = PrintGridOf(*sheet_);
-    // Each cell inks only its own rectangle, as on the screen: a joined
-    // cell draws its owner's text again across the span, and overlapping
-    // strokes of the same text would print darker than the rest.
-    painter.save();
-    ForEachBlockCell(grid, inner, block, [&](int column, int row, const Rect& rect) {
-        painter.setClipRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
-        cells.Paint(column, row, rect, state);
-    });
-    painter.restore();
+    ForEachBlockCell(grid, inner, block,
+                     [&](int column, int row, const Rect& rect) { cells.Paint(column, row, rect, state); });
 }
 
 }  // namespace xtr::ui
