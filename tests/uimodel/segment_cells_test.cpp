@@ -120,6 +120,23 @@ TEST(SegmentCells, AnIndicationOfTheProgramStaysText)
     EXPECT_EQ(rig.canvas.texts[0].text, "(not here)");
 }
 
+TEST(SegmentCells, AnIndicationIsWrittenInThePagesFontNotTheDisplaysLargeOne)
+{
+    FakeSource source;
+    GridRig rig({"{S(%CT_Aad.CL_SysMes_Aborted)(Font=,,,30)}m"});
+    rig.handler.answer = [](cmcCellCapsule& rq, bool) {
+        rq.displayText = "(not here)";
+        rq.canvas->SetTextColor(kColorIndication);
+        return 0;
+    };
+    RecordingGridCanvas canvas;
+    CellPainter painter(*rig.sheet, canvas);
+    painter.Paint(0, 0, {0, 0, 100, 20}, {5, 5, true, false});
+    ASSERT_EQ(canvas.texts.size(), 1u);
+    EXPECT_EQ(canvas.font.height, rig.sheet->BasicFont().height);
+    EXPECT_EQ(canvas.font.height, 12);
+}
+
 TEST(SegmentCells, WithoutAFontTheBytesAreDrawnAsText)
 {
     SegmentRig rig;

@@ -8,8 +8,7 @@
 #include "ctl/ctl_tree.h"
 #include "ctl/file_commands.h"
 #include "overlay/gtex.h"
-#include "ui/model/sheet_common.h"
-#include "ui/model/sheet_factory.h"
+#include "ui/image_print_sheets.h"
 #include "ui/model/sheet_print.h"
 #include "ui/print_target.h"
 
@@ -101,17 +100,9 @@ int RunPrint(const std::vector<std::string>& words)
         writer.setResolution(kPdfDotsPerInch);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setTitle(QFileInfo(QString::fromLocal8Bit(args.Positional().front().c_str())).fileName());
-        const cmcEeprom* image = &session.App().CurrentImage();
-        ui::QtPrintTarget printer(
-            writer, GTex(),
-            [image](const std::string& reference) {
-                auto sheet = CreateSheet(reference, nullptr, GTex(), nullptr);
-                if (auto* common = dynamic_cast<iuiSh_Common*>(sheet.get())) {
-                    common->SetImage(image);
-                }
-                return sheet;
-            },
-            nullptr);
+        // The desktop's markers and display texts, over the file's image.
+        ui::ImagePrintSheets sheets(GTex(), session.App().CurrentImage(), session.App().SegmentFont());
+        ui::QtPrintTarget printer(writer, GTex(), sheets.Factory(), sheets.Markers());
         PrintState state;
         PrintAllRun run(printer, state, references, printer.PrintableArea(), printer.DefaultFontHeight());
         while (run.Tick()) {

@@ -139,6 +139,9 @@ CellPaintResult CellPainter::Paint(int column, int row, const Rect& rect, const 
     // field this variant does not have) shows it as text.
     if (segment != SegmentCellKind::None && canvas_.TextColor() == kColorIndication) {
         segment = SegmentCellKind::None;
+        // In the page's own font: the display cell's large font is sized
+        // for ten segment characters and would cut the indication.
+        canvas_.SetFont(sheet_.BasicFont());
     }
     SegmentSource* source = segment != SegmentCellKind::None ? TheSegmentSource() : nullptr;
     Segchar* segmentFont = source != nullptr ? source->Font() : nullptr;

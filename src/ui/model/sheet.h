@@ -195,6 +195,11 @@ protected:
 
     CellCounters counters_{};
     cmcCellObj basicCell_;
+    // On paper: the basic cell with its font as described (the cells are
+    // parsed over it, so that a font of their own keeps its proportion to
+    // the basic font), and that font's height.
+    std::optional<cmcCellObj> paperTemplate_;
+    std::int32_t describedBasicHeight_ = 0;
     SheetStyle style_;
 
 private:
@@ -208,6 +213,12 @@ private:
     int ParseRow(const std::string& entry, std::int32_t line, int row, bool mayMultiSelect, TextMeasurer& measurer);
     // A W or H cell widens its column or heightens its row to its caption.
     void GrowToCaption(const cmcCellObj& cell, int column, int row, TextMeasurer& measurer);
+    // On paper, widens the columns a heading or a remark would be cut in
+    // (caption_room.h).
+    void WidenForCaptions(TextMeasurer& measurer);
+    // A cell parsed for paper takes the printed basic cell as its template
+    // and its own font scaled to it.
+    void TakePaperFont(cmcCellObj& cell) const;
     // Notes a filled slot's selectability and its multi-selection bit.
     void TakeIntoRow(clsSheetCellId& slot, int column, int row, bool mayMultiSelect);
     void PlaceInitialCursor();

@@ -5,6 +5,7 @@
 #include "app/text_util.h"
 #include "cells/cell_description.h"
 #include "overlay/gtex.h"
+#include "ui/model/caption_room.h"
 #include "ui/model/sheet.h"
 #include "ui/model/text_measurer.h"
 
@@ -27,12 +28,25 @@ void cuiSheet::BuildCells()
     firstSelectableColumn_ = columns_;
     firstSelectableRow_ = rows_;
     FillCells(entry);
+    // The screen can scroll and keeps its columns to the W letters; paper
+    // has to show every caption whole.
+    if (Printing()) {
+        WidenForCaptions(ActiveMeasurer());
+    }
 }
 
 void cuiSheet::BuildBasicCell()
 {
     const std::string text = texts_.Text(name_ + "_BasicCell", 0);
     ParseCellDescription(text, basicCell_, nullptr, nullptr);
+    paperTemplate_.reset();
+    if (Printing()) {
+        paperTemplate_ = basicCell_;
+        if (!paperTemplate_->font) {
+            paperTemplate_->font = FontDesc();
+        }
+        describedBasicHeight_ = paperTemplate_->font->height;
+    }
     // The font height of the entry is scaled to the user's font size; a
     // printed sheet takes the printer's height and its own print ratio.
     if (fontHeight_ != 0) {
@@ -115,7 +129,8 @@ int cuiSheet::ParseRow(const std::string& entry, std::int32_t line, int row, boo
     for (; !rest.empty() && c < columns_; ++c) {
         BeforeCell(c, row);
         clsSheetCellId& slot = SlotAt(c, row);
-        rest = ParseCellDescription(rest, slot.cell, &counters_, &basicCell_);
+        rest = ParseCellDescription(rest, slot.cell, &counters_, paperTemplate_ ? &*paperTemplate_ : &basicCell_);
+        TakePaperFont(slot.cell);
         GrowToCaption(slot.cell, c, row, measurer);
         TakeIntoRow(slot, c, row, mayMultiSelect);
     }
@@ -137,6 +152,42 @@ void cuiSheet::GrowToCaption(const cmcCellObj& cell, int column, int row, TextMe
         int& height = Entry(rowHeights_, row);
         height = std::max(height, extent.height + measurer.PaddingHeight(scale_));
     }
+}
+
+void cuiSheet::TakePaperFont(cmcCellObj& cell) const
+{
+    if (!paperTemplate_) {
+        return;
+    }
+    if (cell.templateCell == &*paperTemplate_) {
+        cell.templateCell = &basicCell_;
+    }
+    if (cell.font && basicCell_.font) {
+        cell.font->SetHeight(PrintedFontHeight(cell.font->height, describedBasicHeight_, basicCell_.font->height));
+    }
+}
+
+void cuiSheet::WidenForCaptions(TextMeasurer& measurer)
+{
+    std::vector<CaptionSpan> spans;
+    for (int r = 0; r < rows_; ++r) {
+        for (int c = 0; c < columns_; ++c) {
+            const cmcCellObj& cell = CellAt(c, r);
+            // Bound cells show their value, W cells have sized their column
+            // already, and a joined cell is drawn by the one it joins.
+            if (cell.cellId != kCellNone || (cell.look & (look::kW | look::kPlus)) != 0 || cell.Caption().empty()) {
+                continue;
+            }
+            int last = c;
+            while (last + 1 < columns_ && (CellAt(last + 1, r).look & look::kPlus) != 0) {
+                ++last;
+            }
+            const FontDesc& font = cell.font ? *cell.font : BasicFont();
+            const int width = MeasureText(measurer, cell.Caption(), font).width + measurer.PaddingWidth(scale_);
+            spans.push_back({c, last, width});
+        }
+    }
+    MakeRoomForCaptions(columnWidths_, spans);
 }
 
 void cuiSheet::TakeIntoRow(clsSheetCellId& slot, int column, int row, bool mayMultiSelect)
