@@ -206,6 +206,9 @@ void cmcCloneDrv::RunOneStep()
         break;
     }
 
+    if (expired && !plan.activity && plan.next == current) {
+        ReadOnBeforeSilence(plan);
+    }
     if (plan.next != current) {
         plan.activity = true;
     }
@@ -220,6 +223,25 @@ void cmcCloneDrv::RunOneStep()
         receive_.Compact();
     }
     state_ = plan.next;
+}
+
+// The silence time has passed, but that may only say that this process was
+// not run for a while: the radio's answer can be waiting in the port, more
+// of it than one step reads. Everything that was waiting is scanned before
+// the silence counts, so that only a radio that really went quiet ends the
+// operation.
+void cmcCloneDrv::ReadOnBeforeSilence(StepPlan& plan)
+{
+    const State current = plan.next;
+    for (int32_t waiting = comm_.InQueue(); waiting > 0 && !plan.activity && plan.next == current;
+         waiting -= kReadChunk) {
+        switch (current) {
+        case kAwaitIdentity: DoAwaitIdentity(plan); break;
+        case kReceiveData: DoReceiveData(plan); break;
+        case kAwaitAck: DoAwaitAck(plan); break;
+        default: return;  // the other states read nothing
+        }
+    }
 }
 
 namespace {

@@ -150,6 +150,9 @@ private:
     void DoDrain(StepPlan& plan, bool expired);
     // Reads from the port and scans; true with the last complete frame.
     bool ReceiveFrame(std::vector<uint8_t>& frame);
+    // Goes on receiving while bytes wait in the port, once the silence
+    // time has passed without progress in this step.
+    void ReadOnBeforeSilence(StepPlan& plan);
     void FillReceiveBuffer();
 
     int32_t modelCode_ = 0;

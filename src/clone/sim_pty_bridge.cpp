@@ -11,6 +11,9 @@ bool SimPtyBridge::Poll()
     // matches the radio.
     const uint32_t known = terminal_.SlaveBaud();
     const uint32_t programBaud = known != 0 ? known : radio_.Baud();
+    const uint32_t before = lastProgramBaud_ != 0 ? lastProgramBaud_ : programBaud;
+    lastProgramBaud_ = programBaud;
+    const uint32_t otherBaud = before != programBaud ? before : 0;
 
     uint8_t buffer[1024];
     for (;;) {
@@ -21,7 +24,7 @@ bool SimPtyBridge::Poll()
         if (n == 0) {
             break;
         }
-        radio_.FromComputer(buffer, static_cast<size_t>(n), programBaud);
+        radio_.FromComputer(buffer, static_cast<size_t>(n), programBaud, otherBaud);
     }
 
     std::vector<WireByte> arrived;

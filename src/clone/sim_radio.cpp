@@ -64,10 +64,10 @@ uint64_t SimRadio::NowNs()
     return elapsedMs_ * 1000000ull;
 }
 
-void SimRadio::FromComputer(const uint8_t* bytes, size_t count, uint32_t baud)
+void SimRadio::FromComputer(const uint8_t* bytes, size_t count, uint32_t baud, uint32_t otherBaud)
 {
     Poll();
-    toRadio_.Send(bytes, count, baud, NowNs());
+    toRadio_.Send(bytes, count, baud, NowNs(), otherBaud);
 }
 
 size_t SimRadio::ToRadioTravelling()
@@ -93,7 +93,7 @@ void SimRadio::Poll()
 
 void SimRadio::Take(const WireByte& byte)
 {
-    if (byte.baud != baud_) {
+    if (byte.baud != baud_ && byte.otherBaud != baud_) {
         // Sent at another speed: the radio's receiver sees framing errors.
         ++garbled_;
         scanner_.Reset();

@@ -69,8 +69,10 @@ public:
     void SetBaud(uint32_t baud) { baud_ = baud; }
 
     // The computer's end of the line.
-    // Bytes the computer puts on the line at its speed.
-    void FromComputer(const uint8_t* bytes, size_t count, uint32_t baud);
+    // Bytes the computer puts on the line at its speed; otherBaud, when not
+    // 0, is a speed they may have been sent at instead (the radio hears them
+    // if it listens at either).
+    void FromComputer(const uint8_t* bytes, size_t count, uint32_t baud, uint32_t otherBaud = 0);
     // Bytes on their way to the radio (what the computer's port still holds).
     size_t ToRadioTravelling();
     // The radio's bytes that have reached the computer's end by now.

@@ -9,7 +9,7 @@ uint64_t SimWire::ByteTimeNs(uint32_t baud)
     return 10ull * 1000000000ull / std::max<uint32_t>(baud, 1);
 }
 
-void SimWire::Send(const uint8_t* bytes, size_t count, uint32_t baud, uint64_t nowNs)
+void SimWire::Send(const uint8_t* bytes, size_t count, uint32_t baud, uint64_t nowNs, uint32_t otherBaud)
 {
     const uint64_t byteTime = ByteTimeNs(baud);
     uint64_t at = std::max(busyUntil_, nowNs);
@@ -19,7 +19,7 @@ void SimWire::Send(const uint8_t* bytes, size_t count, uint32_t baud, uint64_t n
         } else {
             at = nowNs;
         }
-        queue_.push_back({{bytes[i], baud}, at});
+        queue_.push_back({{bytes[i], baud, otherBaud}, at});
     }
     busyUntil_ = at;
 }

@@ -15,6 +15,10 @@ namespace xtr {
 struct WireByte {
     uint8_t value;
     uint32_t baud;
+    // A second speed the byte may have been sent at, when the sender changed
+    // its speed around the time it sent the byte and no one can tell which
+    // came first (0: none).
+    uint32_t otherBaud = 0;
 };
 
 class SimWire {
@@ -22,8 +26,9 @@ public:
     void SetTimed(bool timed) { timed_ = timed; }
     bool Timed() const { return timed_; }
 
-    // Puts bytes on the line at nowNs, behind whatever is still travelling.
-    void Send(const uint8_t* bytes, size_t count, uint32_t baud, uint64_t nowNs);
+    // Puts bytes on the line at nowNs, behind whatever is still travelling;
+    // otherBaud as in WireByte (they travel at baud).
+    void Send(const uint8_t* bytes, size_t count, uint32_t baud, uint64_t nowNs, uint32_t otherBaud = 0);
     // Moves the bytes that have arrived by nowNs to out, in order.
     void Deliver(uint64_t nowNs, std::vector<WireByte>& out);
     // Bytes not yet handed out by Deliver.

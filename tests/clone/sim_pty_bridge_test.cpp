@@ -1,6 +1,7 @@
 // The bridge between a program on a pseudo-terminal and the simulated radio:
-// the line speed the program has set when the bridge reads decides how the
-// radio hears the program's bytes and whether the program can understand
+// the line speed the program has set when the bridge reads (and, right
+// after a change, the one before) decides how the radio hears the program's
+// bytes and whether the program can understand
 // the radio's answers; a full terminal keeps the rest for later.
 #include "clone/sim_pty_bridge.h"
 #include "clone/sim_radio.h"
@@ -112,14 +113,56 @@ TEST_F(BridgeTest, TheProgramsSpeedAtEachReadDecidesWhatTheRadioHears)
     EXPECT_TRUE(terminal.toProgram.empty());
     EXPECT_EQ(radio.GarbledBytes(), static_cast<int32_t>(kIdentify.size()));
 
-    // Bytes written before the program changed its speed, but read after,
-    // go at the new speed: the speed is the one set when the bridge reads.
+    // Bytes read after the program changed its speed may have gone at
+    // either speed: the radio, at the new one, hears them.
     terminal.fromProgram = kIdentify;
     terminal.baud = 38400;
     Exchange({});
     EXPECT_TRUE(IsIdentityAnswer(terminal.toProgram));
     EXPECT_EQ(radio.GarbledBytes(), static_cast<int32_t>(kIdentify.size()));
     EXPECT_EQ(bridge.Garbled(), 0);
+}
+
+// The program sends its switch frame at 9600 and goes on at 38400 once the
+// frame has left; a bridge that reads only afterwards must not lose the
+// switch (the radio would stay at 9600 and never answer).
+TEST_F(BridgeTest, ASwitchFrameReadOnlyAfterTheProgramChangedSpeedStillSwitchesTheRadio)
+{
+    terminal.baud = 9600;
+    ASSERT_TRUE(bridge.Poll());  // the bridge has seen the program at 9600
+    terminal.fromProgram = kSwitchTo38400;
+    terminal.baud = 38400;
+    Exchange(kIdentify);
+    EXPECT_EQ(radio.Baud(), 38400u);
+    EXPECT_TRUE(IsIdentityAnswer(terminal.toProgram));
+    EXPECT_EQ(radio.GarbledBytes(), 0);
+
+    // Once the bridge has seen the new speed, bytes at the old one are
+    // garbage again.
+    terminal.toProgram.clear();
+    terminal.baud = 9600;
+    ASSERT_TRUE(bridge.Poll());
+    Exchange(kIdentify);
+    EXPECT_TRUE(terminal.toProgram.empty());
+    EXPECT_EQ(radio.GarbledBytes(), static_cast<int32_t>(kIdentify.size()));
+}
+
+// The speed of a terminal the program changed before the bridge's first
+// look counts as a change too: the bridge takes the terminal's speed when
+// it is built, before the program is told where the terminal is.
+TEST_F(BridgeTest, AChangeBeforeTheFirstPollIsAChange)
+{
+    FakeTerminal fresh;
+    fresh.baud = 9600;
+    SimPtyBridge early(radio, fresh);
+    fresh.fromProgram = Cat({kSwitchTo38400, kIdentify});
+    fresh.baud = 38400;
+    ASSERT_TRUE(early.Poll());
+    clock->Advance(1);
+    radio.Poll();
+    ASSERT_TRUE(early.Poll());
+    EXPECT_EQ(radio.Baud(), 38400u);
+    EXPECT_TRUE(IsIdentityAnswer(fresh.toProgram));
 }
 
 TEST_F(BridgeTest, AnAnswerReachingAProgramThatChangedItsSpeedIsGarbled)

@@ -133,10 +133,11 @@ int Run(const Setup& setup)
         std::fprintf(stderr, "xtr450-radiosim: cannot open a pseudo-terminal\n");
         return 1;
     }
+    // The bridge notes the terminal's speed before the program can open it.
+    SimPtyBridge bridge(radio, *terminal);
     std::printf("%s\n", terminal->SlavePath().c_str());
     std::fflush(stdout);
 
-    SimPtyBridge bridge(radio, *terminal);
     Server server{radio, bridge, setup.quiet};
     cmcTask task;
     task.SetHandler(&Server::Poll, &server);
