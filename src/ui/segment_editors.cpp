@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "app/main/cui_main.h"
 #include "ui/cui_grid.h"
+#include "ui/model/image_segment_source.h"
 #include "ui/model/sheet.h"
 #include "ui/qt_fonts.h"
 #include "ui/seg_char_editor.h"
@@ -19,12 +20,7 @@ namespace {
 // The user-defined characters of the image the cells edit.
 std::array<std::uint8_t, 32> ImageUserMasks()
 {
-    std::array<std::uint8_t, 32> masks{};
-    const cmcEeprom& image = App().CurrentImage();
-    if (image.IsAddress(kUserCharMasks + static_cast<std::int32_t>(masks.size()) - 1)) {
-        image.ReadBlock(kUserCharMasks, masks.data(), static_cast<std::int32_t>(masks.size()));
-    }
-    return masks;
+    return UserCharMasksOf(App().CurrentImage());
 }
 
 }  // namespace

@@ -5,6 +5,16 @@
 
 namespace xtr {
 
+std::array<std::uint8_t, 32> UserCharMasksOf(const cmcEeprom& image)
+{
+    std::array<std::uint8_t, 32> masks{};
+    const auto size = static_cast<std::int32_t>(masks.size());
+    if (image.IsAddress(memmap::kUserCharMasks + size - 1)) {
+        image.ReadBlock(memmap::kUserCharMasks, masks.data(), size);
+    }
+    return masks;
+}
+
 ImageSegmentSource::ImageSegmentSource(Segchar& font, const cmcEeprom& image)
     : font_(font), image_(image), previous_(TheSegmentSource())
 {
@@ -20,11 +30,7 @@ ImageSegmentSource::~ImageSegmentSource()
 
 SegUserMasks ImageSegmentSource::UserMasks()
 {
-    masks_.fill(0);
-    const auto size = static_cast<std::int32_t>(masks_.size());
-    if (image_.IsAddress(memmap::kUserCharMasks + size - 1)) {
-        image_.ReadBlock(memmap::kUserCharMasks, masks_.data(), size);
-    }
+    masks_ = UserCharMasksOf(image_);
     return masks_;
 }
 

@@ -13,6 +13,10 @@ namespace xtr {
 
 class cmcEeprom;
 
+// The 32 mask bytes of the user-defined characters an image holds (all 0
+// when the image is too small to hold them).
+std::array<std::uint8_t, 32> UserCharMasksOf(const cmcEeprom& image);
+
 class ImageSegmentSource : public SegmentSource {
 public:
     ImageSegmentSource(Segchar& font, const cmcEeprom& image);
