@@ -4,11 +4,11 @@
 // entry asked for over and over) without going back to the file.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <list>
 #include <string>
+#include <unordered_map>
 
 namespace xtr {
 
@@ -31,19 +31,10 @@ public:
     std::size_t Count() const { return lines_.size(); }
 
 private:
-    using Iterator = std::list<Line>::iterator;
-    // Where each cached line sits in the list, by its start offset: an open
-    // addressed table four times the capacity, so that neither a hit nor a
-    // miss walks the list.
-    static constexpr std::size_t kSlots = 4 * kCapacity;
-    static std::size_t SlotOf(std::int64_t start);
-    // The slot holding start, or kSlots when none does.
-    std::size_t FindSlot(std::int64_t start) const;
-    void Unindex(std::size_t slot);
-
     std::list<Line> lines_;
-    std::array<Iterator, kSlots> slots_{};
-    std::array<bool, kSlots> used_{};
+    // Where each cached line sits in the list, by its start offset, so that
+    // neither a hit nor a miss walks the list.
+    std::unordered_map<std::int64_t, std::list<Line>::iterator> index_;
 };
 
 }  // namespace xtr
