@@ -4,6 +4,7 @@
 
 #include "app/environ.h"
 #include "app/globals.h"
+#include "app/text_util.h"
 #include "clone/clone_checks.h"
 #include "clone/clone_error_message.h"
 #include "clone/clone_progress.h"
@@ -20,11 +21,8 @@ bool IsComPortName(std::string_view name)
     if (name.substr(0, 4) == "\\\\.\\") {
         name.remove_prefix(4);
     }
-    if (name.size() < 4 || (name[0] != 'C' && name[0] != 'c') || (name[1] != 'O' && name[1] != 'o') ||
-        (name[2] != 'M' && name[2] != 'm')) {
-        return false;
-    }
-    return name.find_first_not_of("0123456789", 3) == std::string_view::npos;
+    return name.size() > 3 && EqualsIgnoreCase(name.substr(0, 3), "COM") &&
+           name.find_first_not_of("0123456789", 3) == std::string_view::npos;
 }
 
 // The device a failure message names: the path the user gave, else the

@@ -25,8 +25,11 @@ void MakeRoomForCaptions(std::vector<int>& columnWidths, const std::vector<Capti
 
 std::int32_t PrintedFontHeight(std::int32_t height, std::int32_t screenBasic, std::int32_t printedBasic)
 {
-    if (screenBasic == 0 || height == screenBasic) {
-        return screenBasic == 0 ? height : printedBasic;
+    if (screenBasic == 0) {
+        return height;
+    }
+    if (height == screenBasic) {
+        return printedBasic;
     }
     const double scaled = std::round(static_cast<double>(height) * std::abs(printedBasic) / std::abs(screenBasic));
     constexpr double kLimit = std::numeric_limits<std::int32_t>::max();
