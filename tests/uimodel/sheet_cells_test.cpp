@@ -10,40 +10,10 @@
 namespace xtr {
 namespace {
 
+using test::Built;
+using test::FakePrinter;
+using test::ScaledMeasurer;
 using test::SheetOverlay;
-
-std::unique_ptr<cuiSheet> Built(test::OverlayGuard& overlay, TextMeasurer* measurer = nullptr,
-                                SheetPrinter* printer = nullptr, std::int32_t fontHeight = 0)
-{
-    auto sheet = std::make_unique<cuiSheet>(nullptr, nullptr, 0, 0, overlay.Store(), "S", nullptr);
-    sheet->SetMeasurer(measurer);
-    sheet->SetPrinter(printer);
-    sheet->SetFontHeight(fontHeight);
-    sheet->Show();
-    return sheet;
-}
-
-// Pixels as a proportional font would give them: 7 per character at
-// height 12, scaled with the height; a line is as high as the font.
-class ScaledMeasurer : public TextMeasurer {
-public:
-    int LineWidth(std::string_view line, const FontDesc& font) override
-    {
-        return static_cast<int>(line.size()) * 7 * font.height / 12;
-    }
-    int LineHeight(std::string_view, const FontDesc& font) override { return font.height; }
-};
-
-class FakePrinter : public SheetPrinter {
-public:
-    explicit FakePrinter(int dpi) : dpi_(dpi) {}
-    int DotsPerInchY() const override { return dpi_; }
-    TextMeasurer& Measurer() override { return measurer; }
-    ScaledMeasurer measurer;
-
-private:
-    int dpi_;
-};
 
 TEST(SheetCells, BasicCellFontFollowsTheFontSizePercentage)
 {

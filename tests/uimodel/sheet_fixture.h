@@ -8,6 +8,7 @@
 #include "ui/model/sheet_view.h"
 #include "ui/model/text_measurer.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +42,42 @@ inline std::vector<std::string> Captions(const cuiSheet& sheet, int row)
     }
     return captions;
 }
+
+// Builds and shows the sheet "S" of overlay, measured by measurer, for
+// printer when one is given, at fontHeight (0: as described).
+inline std::unique_ptr<cuiSheet> Built(OverlayGuard& overlay, TextMeasurer* measurer = nullptr,
+                                       SheetPrinter* printer = nullptr, std::int32_t fontHeight = 0)
+{
+    auto sheet = std::make_unique<cuiSheet>(nullptr, nullptr, 0, 0, overlay.Store(), "S", nullptr);
+    sheet->SetMeasurer(measurer);
+    sheet->SetPrinter(printer);
+    sheet->SetFontHeight(fontHeight);
+    sheet->Show();
+    return sheet;
+}
+
+// Pixels as a proportional font would give them: 7 per character at
+// height 12, scaled with the height; a line is as high as the font.
+class ScaledMeasurer : public TextMeasurer {
+public:
+    int LineWidth(std::string_view line, const FontDesc& font) override
+    {
+        return static_cast<int>(line.size()) * 7 * font.height / 12;
+    }
+    int LineHeight(std::string_view, const FontDesc& font) override { return font.height; }
+};
+
+// A printer of the given resolution that measures as ScaledMeasurer does.
+class FakePrinter : public SheetPrinter {
+public:
+    explicit FakePrinter(int dpi = 600) : dpi_(dpi) {}
+    int DotsPerInchY() const override { return dpi_; }
+    TextMeasurer& Measurer() override { return measurer; }
+    ScaledMeasurer measurer;
+
+private:
+    int dpi_;
+};
 
 // Records the calls of a sheet to its widgets. Like the grid, it moves the
 // cursor to the first selectable cell (row by row) when the grid is laid
