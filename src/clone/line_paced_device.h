@@ -35,6 +35,7 @@ public:
     bool Configure(const SerialLineConfig& config) override;
     void Close() override;
     bool IsOpen() const override { return inner_->IsOpen(); }
+    int OpenError() const override { return inner_->OpenError(); }
     int32_t ReceiveCount() override { return inner_->ReceiveCount(); }
     int32_t TransmitCount() override;
     int32_t Read(uint8_t* buffer, int32_t max) override;

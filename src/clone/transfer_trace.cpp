@@ -57,6 +57,7 @@ public:
         inner_->Close();
     }
     bool IsOpen() const override { return inner_->IsOpen(); }
+    int OpenError() const override { return inner_->OpenError(); }
     int32_t ReceiveCount() override { return inner_->ReceiveCount(); }
     int32_t TransmitCount() override { return inner_->TransmitCount(); }
     int32_t Read(uint8_t* buffer, int32_t max) override

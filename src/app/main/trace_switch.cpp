@@ -16,6 +16,7 @@ public:
     bool Configure(const SerialLineConfig& config) override { return inner_.Configure(config); }
     void Close() override { inner_.Close(); }
     bool IsOpen() const override { return inner_.IsOpen(); }
+    int OpenError() const override { return inner_.OpenError(); }
     int32_t ReceiveCount() override { return inner_.ReceiveCount(); }
     int32_t TransmitCount() override { return inner_.TransmitCount(); }
     int32_t Read(uint8_t* buffer, int32_t max) override { return inner_.Read(buffer, max); }
@@ -47,6 +48,7 @@ public:
     bool Configure(const SerialLineConfig& config) override { return Active().Configure(config); }
     void Close() override { Active().Close(); }
     bool IsOpen() const override { return inner_->IsOpen(); }
+    int OpenError() const override { return inner_->OpenError(); }
     int32_t ReceiveCount() override { return Active().ReceiveCount(); }
     int32_t TransmitCount() override { return Active().TransmitCount(); }
     int32_t Read(uint8_t* buffer, int32_t max) override { return Active().Read(buffer, max); }
