@@ -17,6 +17,13 @@ void QtGridCanvas::FillRect(const Rect& rect, Color color)
     painter_.fillRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()), ToQColor(color));
 }
 
+void QtGridCanvas::ClipTo(const Rect& rect)
+{
+    painter_.setClipRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()));
+}
+
+void QtGridCanvas::Unclip() { painter_.setClipping(false); }
+
 void QtGridCanvas::DrawText(int x, int y, const std::string& text, Color color)
 {
     const QFontMetrics metrics(painter_.font());

@@ -18,6 +18,8 @@ public:
     void SetFont(const FontDesc& font) override;
     void DrawImage(const MarkerImages& images, int index, int x, int y) override;
     void OutlinedPolygon(const std::vector<Point>& points, Color fill, Color pen, int penWidth) override;
+    void ClipTo(const Rect& rect) override;
+    void Unclip() override;
 
 private:
     QPainter& painter_;

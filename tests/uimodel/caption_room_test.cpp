@@ -2,8 +2,11 @@
 // widens the last of them, and on paper a cell's own font keeps its
 // proportion to the basic font (the display texts' large font no longer
 // prints at its screen size among cells sized for the printer).
+#include "cells/cell_capsule.h"
 #include "cells/cell_description.h"
-#include "sheet_fixture.h"
+#include "cells/cell_names.h"
+#include "cells/ui_seams.h"
+#include "grid_fixture.h"
 #include "ui/model/caption_room.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +16,7 @@ namespace {
 
 using test::Built;
 using test::FakePrinter;
+using test::RecordingHandler;
 using test::ScaledMeasurer;
 using test::SheetOverlay;
 
@@ -62,8 +66,14 @@ TEST(CaptionRoom, AHeadingWiderThanItsSpanWidensTheSpansLastColumn)
     }, "", "{(Font=,,,12)}");
     // Measured with the printer's font (14 pixels a character) and padded at
     // its scale.
+    // The bound cell answers a short value.
+    RecordingHandler cells;
+    cells.answer = [](cmcCellCapsule& rq, bool) {
+        rq.displayText = "1";
+        return 0;
+    };
     FakePrinter printer;
-    auto sheet = Built(*overlay, nullptr, &printer, 24);
+    auto sheet = Built(*overlay, nullptr, &printer, 24, &RecordingHandler::Handle, &cells);
     const auto printed = [](int characters) { return characters * 14 + 8 * 5; };
     EXPECT_EQ(sheet->ColumnWidth(0), printed(22));
     EXPECT_EQ(sheet->ColumnWidth(1), printed(32) - printed(22));
@@ -75,6 +85,51 @@ TEST(CaptionRoom, AHeadingWiderThanItsSpanWidensTheSpansLastColumn)
     sheet = Built(*overlay, &pixels);
     EXPECT_EQ(sheet->ColumnWidth(0), 4 * 7 + 8);
     EXPECT_EQ(sheet->ColumnWidth(1), 5 * 7 + 8);
+}
+
+TEST(CaptionRoom, OnPaperABoundCellsValueWidensItsColumnButASegmentValueDoesNot)
+{
+    auto overlay = SheetOverlay({
+        "{W(%CL_Aad_Type)}000|{W}Next",
+        // A display text is drawn as segment characters in the room its W
+        // letters give; an indication in its place prints as text, in the
+        // page's font rather than the display's large one.
+        "{W(%CL_DirM_Text)}00|{W(Font=,,,24)(%CL_CallSC_Text)}00",
+    }, "", "{(Font=,,,12)}");
+    RecordingHandler cells;
+    bool askedForPaper = true;
+    cells.answer = [&](cmcCellCapsule& rq, bool) {
+        if (rq.cell == nullptr || rq.canvas == nullptr) {
+            return 0;
+        }
+        askedForPaper = askedForPaper && (rq.result & cellresult::kCallerBit1) != 0;
+        if (rq.cell->cellId == CL_Aad_Type) {
+            rq.displayText = "(not in this numbering)";
+            rq.canvas->SetTextColor(kColorIndication);
+        } else if (rq.cell->cellId == CL_DirM_Text) {
+            rq.displayText = "A DISPLAY TEXT TOO WIDE";
+        } else if (rq.cell->cellId == CL_CallSC_Text) {
+            rq.displayText = "(MPT numbering only)";
+            rq.canvas->SetTextColor(kColorIndication);
+        }
+        return 0;
+    };
+    FakePrinter printer;
+    auto sheet = Built(*overlay, nullptr, &printer, 24, &RecordingHandler::Handle, &cells);
+    const auto printed = [](int characters) { return characters * 14 + 8 * 5; };
+    EXPECT_TRUE(askedForPaper);
+    EXPECT_EQ(sheet->ColumnWidth(0), printed(23));
+    EXPECT_EQ(sheet->ColumnWidth(1), printed(20));
+
+    // The segment text alone keeps the room of its W letters.
+    overlay = SheetOverlay({"{W(%CL_DirM_Text)}00|{W}Next"}, "", "{(Font=,,,12)}");
+    sheet = Built(*overlay, nullptr, &printer, 24, &RecordingHandler::Handle, &cells);
+    EXPECT_EQ(sheet->ColumnWidth(0), printed(2));
+
+    // The screen scrolls and keeps its columns to the W letters.
+    ScaledMeasurer pixels;
+    sheet = Built(*overlay, &pixels, nullptr, 0, &RecordingHandler::Handle, &cells);
+    EXPECT_EQ(sheet->ColumnWidth(0), 2 * 7 + 8);
 }
 
 TEST(CaptionRoom, OnPaperACellsOwnFontFollowsThePrintedBasicFont)

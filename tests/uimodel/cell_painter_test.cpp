@@ -64,9 +64,24 @@ TEST(CellPainter, AJoinedCellDrawsItsNeighboursTextAcrossBothColumns)
     // Centred between the left edge of column 1 and the right of column 2.
     const int left = 100 - w1;
     EXPECT_EQ(rig.canvas.texts[0].x, left + (column2.right - left + 1 - 40) / 2);
-    // Only column 2's own rectangle is filled.
+    // Only column 2's own rectangle is filled, and only its part of the
+    // text is drawn.
     ASSERT_EQ(rig.canvas.fills.size(), 1u);
     EXPECT_EQ(rig.canvas.fills[0].rect, column2);
+    EXPECT_EQ(rig.canvas.texts[0].clip, column2);
+
+    // Column 1 places the text where column 2 does and draws its own part:
+    // together they ink every part of it once.
+    const Rect column1{left, 0, 100, 20};
+    rig.Paint(1, 0, column1, kElsewhere);
+    ASSERT_EQ(rig.canvas.texts.size(), 2u);
+    EXPECT_EQ(rig.canvas.texts[1].x, rig.canvas.texts[0].x);
+    EXPECT_EQ(rig.canvas.texts[1].clip, column1);
+    EXPECT_FALSE(rig.canvas.clip) << "the clip ends with the cell";
+
+    // A cell of its own draws unclipped: its text may run on over white.
+    rig.Paint(0, 0, {0, 0, left, 20}, kElsewhere);
+    EXPECT_FALSE(rig.canvas.texts.back().clip);
 }
 
 TEST(CellPainter, TextPlacementTruncatesTowardsZero)

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -137,6 +138,8 @@ public:
         int y;
         std::string text;
         Color color;
+        // The rectangle drawing was held to, if any.
+        std::optional<Rect> clip;
     };
     struct Fill {
         Rect rect;
@@ -152,7 +155,12 @@ public:
         Color fill;
     };
     void FillRect(const Rect& rect, Color color) override { fills.push_back({rect, color}); }
-    void DrawText(int x, int y, const std::string& text, Color color) override { texts.push_back({x, y, text, color}); }
+    void DrawText(int x, int y, const std::string& text, Color color) override
+    {
+        texts.push_back({x, y, text, color, clip});
+    }
+    void ClipTo(const Rect& rect) override { clip = rect; }
+    void Unclip() override { clip.reset(); }
     // Ten units across per character, twelve down per line.
     int TextWidth(const std::string& text) override { return 10 * static_cast<int>(text.size()); }
     int TextHeight(const std::string&) override { return 12; }
@@ -165,6 +173,7 @@ public:
     std::vector<Image> images;
     std::vector<Shape> shapes;
     FontDesc font;
+    std::optional<Rect> clip;
 };
 
 class SixteenPixelMarkers : public MarkerImages {

@@ -44,11 +44,16 @@ inline std::vector<std::string> Captions(const cuiSheet& sheet, int row)
 }
 
 // Builds and shows the sheet "S" of overlay, measured by measurer, for
-// printer when one is given, at fontHeight (0: as described).
+// printer when one is given, at fontHeight (0: as described), its cells
+// answered by handler when one is given.
 inline std::unique_ptr<cuiSheet> Built(OverlayGuard& overlay, TextMeasurer* measurer = nullptr,
-                                       SheetPrinter* printer = nullptr, std::int32_t fontHeight = 0)
+                                       SheetPrinter* printer = nullptr, std::int32_t fontHeight = 0,
+                                       SheetCellHandler handler = nullptr, void* handlerContext = nullptr)
 {
     auto sheet = std::make_unique<cuiSheet>(nullptr, nullptr, 0, 0, overlay.Store(), "S", nullptr);
+    if (handler != nullptr) {
+        sheet->SetCellHandler(handler, handlerContext);
+    }
     sheet->SetMeasurer(measurer);
     sheet->SetPrinter(printer);
     sheet->SetFontHeight(fontHeight);

@@ -38,6 +38,29 @@ std::vector<std::string> Lines(const std::string& text)
 
 bool IsPaperWhite(Color color) { return color == kClWindow || color == kClWhite; }
 
+// Keeps drawing inside one cell's rectangle while it lasts, when asked to.
+class ClipToCell {
+public:
+    ClipToCell(GridCanvas& canvas, const Rect& rect, bool clip) : canvas_(canvas), clip_(clip)
+    {
+        if (clip_) {
+            canvas_.ClipTo(rect);
+        }
+    }
+    ~ClipToCell()
+    {
+        if (clip_) {
+            canvas_.Unclip();
+        }
+    }
+    ClipToCell(const ClipToCell&) = delete;
+    ClipToCell& operator=(const ClipToCell&) = delete;
+
+private:
+    GridCanvas& canvas_;
+    bool clip_;
+};
+
 }  // namespace
 
 bool CellPainter::Highlighted(int column, int row, const CellPaintState& state) const
@@ -66,6 +89,14 @@ CellPaintResult CellPainter::Paint(int column, int row, const Rect& rect, const 
         --drawn;
         area.left -= sheet_.ColumnWidth(drawn);
     }
+    // ... and across the cells joined to it on the right, so that every part
+    // of the span places the text alike; each part draws only inside its
+    // own rectangle, so no part of the text is inked twice.
+    for (int joined = column + 1;
+         joined < sheet_.ColumnCount() && (sheet_.CellAt(joined, row).look & look::kPlus) != 0; ++joined) {
+        area.right += sheet_.ColumnWidth(joined);
+    }
+    const ClipToCell clip(canvas_, rect, area.left != rect.left || area.right != rect.right);
     cmcCellObj& cell = sheet_.CellAt(drawn, row);
 
     bool highlighted = Highlighted(column, row, state);

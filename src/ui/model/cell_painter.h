@@ -1,8 +1,8 @@
 // Draws one cell of a sheet: background and highlight, the bottom rule,
 // the caption or the bound cell's display text line by line in its font and
-// alignment, and the warning and error markers. Joined cells draw their
-// owner's text across both columns; tail cells are highlighted with their
-// owner. The screen grid and printing both draw through this, on their own
+// alignment, and the warning and error markers. A cell and the cells joined
+// to it place one text across all their columns and each draws its own part
+// of it; tail cells are highlighted with their owner. The screen grid and printing both draw through this, on their own
 // canvas.
 #pragma once
 

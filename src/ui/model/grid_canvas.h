@@ -34,6 +34,10 @@ public:
     // A closed polygon filled with fill and outlined with a pen of the
     // given colour and width.
     virtual void OutlinedPolygon(const std::vector<Point>& points, Color fill, Color pen, int penWidth) = 0;
+    // Limits what is drawn to rect until Unclip: each cell of a joined span
+    // draws only its own part of the span's text.
+    virtual void ClipTo(const Rect& rect) = 0;
+    virtual void Unclip() = 0;
     // The segment characters' polygons: outlined one pixel wide.
     void Polygon(const Point* points, int count, Color fill, Color outline) override
     {

@@ -213,9 +213,12 @@ private:
     int ParseRow(const std::string& entry, std::int32_t line, int row, bool mayMultiSelect, TextMeasurer& measurer);
     // A W or H cell widens its column or heightens its row to its caption.
     void GrowToCaption(const cmcCellObj& cell, int column, int row, TextMeasurer& measurer);
-    // On paper, widens the columns a heading or a remark would be cut in
-    // (caption_room.h).
+    // On paper, widens the columns a heading, a remark or a bound cell's
+    // value would be cut in (caption_room.h).
     void WidenForCaptions(TextMeasurer& measurer);
+    // The text a bound cell prints and its font; false for a value drawn
+    // as segment characters.
+    bool PrintedValue(cmcCellObj& cell, std::string& text, FontDesc& font);
     // A cell parsed for paper takes the printed basic cell as its template
     // and its own font scaled to it.
     void TakePaperFont(cmcCellObj& cell) const;

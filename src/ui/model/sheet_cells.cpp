@@ -3,9 +3,12 @@
 // or, in the rows a loop repeats, copied from the row it repeats with the
 // next list index.
 #include "app/text_util.h"
+#include "cells/cell_capsule.h"
 #include "cells/cell_description.h"
+#include "cells/ui_seams.h"
 #include "overlay/gtex.h"
 #include "ui/model/caption_room.h"
+#include "ui/model/segment_cells.h"
 #include "ui/model/sheet.h"
 #include "ui/model/text_measurer.h"
 
@@ -167,23 +170,76 @@ void cuiSheet::TakePaperFont(cmcCellObj& cell) const
     }
 }
 
+namespace {
+
+// Takes the text colour a cell chooses while it is asked for its value, and
+// draws nothing.
+class ColourProbe : public CellCanvas {
+public:
+    void SetTextColor(Color color) override { color_ = color; }
+    Color TextColor() const override { return color_; }
+
+private:
+    Color color_ = kColorWindowText;
+};
+
+}  // namespace
+
+bool cuiSheet::PrintedValue(cmcCellObj& cell, std::string& text, FontDesc& font)
+{
+    if (name_ == kSegmentPickerSheet) {
+        return false;  // every value is one segment character
+    }
+    ColourProbe probe;
+    cmcCellCapsule request;
+    request.owner = ContextRequest();
+    request.cell = &cell;
+    request.canvas = &probe;
+    request.result |= cellresult::kCallerBit1;
+    Dispatch(request, false);
+    // A display value is drawn as segment characters in the cell's own
+    // room; only an indication in its place is drawn as text, in the page's
+    // font (as the cell painter does).
+    const bool segment = SegmentCellKindOf(cell.cellId) != SegmentCellKind::None;
+    if (segment && probe.TextColor() != kColorIndication) {
+        return false;
+    }
+    text = std::move(request.displayText);
+    font = !segment && cell.EffectiveFont() != nullptr ? *cell.EffectiveFont() : BasicFont();
+    return true;
+}
+
 void cuiSheet::WidenForCaptions(TextMeasurer& measurer)
 {
     std::vector<CaptionSpan> spans;
     for (int r = 0; r < rows_; ++r) {
         for (int c = 0; c < columns_; ++c) {
-            const cmcCellObj& cell = CellAt(c, r);
-            // Bound cells show their value, W cells have sized their column
-            // already, and a joined cell is drawn by the one it joins.
-            if (cell.cellId != kCellNone || (cell.look & (look::kW | look::kPlus)) != 0 || cell.Caption().empty()) {
+            cmcCellObj& cell = CellAt(c, r);
+            // A joined cell is drawn by the one it joins; unbound W cells
+            // have sized their column already. A bound cell prints its
+            // value, which may be wider than its W letters (an indication
+            // such as "not in this numbering" in a column sized for digits).
+            if ((cell.look & look::kPlus) != 0) {
+                continue;
+            }
+            std::string text;
+            FontDesc font;
+            if (cell.cellId != kCellNone) {
+                if (!PrintedValue(cell, text, font)) {
+                    continue;
+                }
+            } else if ((cell.look & look::kW) == 0) {
+                text = cell.Caption();
+                font = cell.font ? *cell.font : BasicFont();
+            }
+            if (text.empty()) {
                 continue;
             }
             int last = c;
             while (last + 1 < columns_ && (CellAt(last + 1, r).look & look::kPlus) != 0) {
                 ++last;
             }
-            const FontDesc& font = cell.font ? *cell.font : BasicFont();
-            const int width = MeasureText(measurer, cell.Caption(), font).width + measurer.PaddingWidth(scale_);
+            const int width = MeasureText(measurer, text, font).width + measurer.PaddingWidth(scale_);
             spans.push_back({c, last, width});
         }
     }
