@@ -2,8 +2,8 @@
 // the caption or the bound cell's display text line by line in its font and
 // alignment, and the warning and error markers. A cell and the cells joined
 // to it place one text across all their columns and each draws its own part
-// of it; tail cells are highlighted with their owner. The screen grid and printing both draw through this, on their own
-// canvas.
+// of it; tail cells are highlighted with their owner. The screen grid and
+// printing both draw through this, on their own canvas.
 #pragma once
 
 #include "app/canvas.h"
